@@ -1,0 +1,28 @@
+#include "actions/outcome.h"
+
+namespace kelvaro {
+
+std::string Outcome::Text(const std::string& success, const std::string& heading) const {
+  std::string text = failed() ? heading : success;
+  if (failed()) {
+    if (!summary_.empty()) {
+      text += "\r\n" + summary_;
+    } else {
+      for (size_t i = 0; i < failures_.size() && i < kListedFailures; ++i) {
+        text += "\r\n" + failures_[i];
+      }
+      if (failures_.size() > kListedFailures) {
+        text += "\r\n……另有 " + std::to_string(failures_.size() - kListedFailures) + " 项";
+      }
+    }
+  }
+  for (const std::string& note : notes_) text += "\r\n" + note;
+  return text;
+}
+
+void Outcome::Report(System& system, const std::string& success, int successStyle,
+                     const std::string& heading, const std::string& title) const {
+  system.ShowMessage(Text(success, heading), failed() ? kWarningIcon : successStyle, title);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,53 @@
+// The program's one window: the tab control with six pages and the buttons
+// below it, built from the control table.
+#pragma once
+
+#include <windows.h>
+
+#include "actions/form.h"
+#include "app/control_table.h"
+#include "platform/system.h"
+
+namespace kelvaro {
+
+class MainWindow final : public Form {
+ public:
+  explicit MainWindow(System& system) : system_(system) {}
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window and all its controls and raises the created event; the
+  // window stays hidden until Show.
+  bool Create(HINSTANCE instance);
+  void Show(int showCommand);
+  HWND handle() const { return window_; }
+
+  bool IsChecked(Control control) const override;
+  void SetChecked(Control control, bool checked) override;
+  std::string Text(Control control) const override;
+  void SetText(Control control, const std::string& text) override;
+  void Close() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK TabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool CreateControls(HINSTANCE instance);
+  void ShowPage(int page);
+  void Raise(Control control, Event event);
+  void RunHandler(Handler handler);
+  void DrawLabel(const DRAWITEMSTRUCT& item) const;
+  HFONT FontFor(const ControlSpec& spec) const;
+  HWND Child(Control control) const { return controls_[static_cast<int>(control)]; }
+
+  System& system_;
+  HWND window_ = nullptr;
+  HWND controls_[kControlCount] = {};
+  HFONT songFont_ = nullptr;
+  bool busy_ = false;
+};
+
+}  // namespace kelvaro
