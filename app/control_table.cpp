@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 
 #include "app/makers.h"
+#include "actions/relocate/relocate.h"
 
 namespace kelvaro {
 namespace {
@@ -65,8 +66,8 @@ const ControlSpec kControls[kControlCount] = {
     {C::选择框10, kCheck, "Outlook文件夹", 2, 136, 82, 100, 12},
     {C::标签8, kLabel, "转移到：", 2, 16, 112, 48, 16},
     {C::编辑框1, kEdit, "D:\\Personal", 2, 66, 111, 126, 19},
-    {C::标签9, kLabel, ">>>", 2, 195, 113, 19, 17, kBlueText, kLeftButtonDown},
-    {C::按钮8, kButton, "转移", 2, 226, 110, 56, 24, kPlain, kClick},
+    {C::标签9, kLabel, ">>>", 2, 195, 113, 19, 17, kBlueText, kLeftButtonDown, PickTargetFolder},
+    {C::按钮8, kButton, "转移", 2, 226, 110, 56, 24, kPlain, kClick, RelocateUserFolders},
 
     // Page 3, 清系统.
     {C::选择框11, kCheck, "清理系统垃圾", 3, 12, 32, 104, 15},
