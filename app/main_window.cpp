@@ -56,10 +56,8 @@ ClassAndStyle WindowClassFor(ControlKind kind) {
 }  // namespace
 
 MainWindow::~MainWindow() {
-  if (window_)
-    DestroyWindow(window_);
-  if (songFont_)
-    DeleteObject(songFont_);
+  if (window_) DestroyWindow(window_);
+  if (songFont_) DeleteObject(songFont_);
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -74,8 +72,7 @@ bool MainWindow::Create(HINSTANCE instance) {
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  if (!RegisterClassExA(&windowClass))
-    return false;
+  if (!RegisterClassExA(&windowClass)) return false;
 
   songFont_ =
       CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
@@ -85,11 +82,9 @@ bool MainWindow::Create(HINSTANCE instance) {
   window_ = CreateWindowExA(0, kWindowClass, kMainWindowCaption,
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top,
                             kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, this);
-  if (!window_ || !CreateControls(instance))
-    return false;
+  if (!window_ || !CreateControls(instance)) return false;
   ShowPage(0);
-  if (kMainWindowCreated)
-    RunHandler(kMainWindowCreated);
+  if (kMainWindowCreated) RunHandler(kMainWindowCreated);
   return true;
 }
 
@@ -100,14 +95,12 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     const ClassAndStyle kind = WindowClassFor(spec.kind);
     const bool onPage = spec.page != kBelowTabs;
     DWORD style = WS_CHILD | kind.style;
-    if (!onPage)
-      style |= WS_VISIBLE;
+    if (!onPage) style |= WS_VISIBLE;
     HWND child = CreateWindowExA(kind.exStyle, kind.className, spec.caption, style, spec.left,
                                  spec.top, spec.width, spec.height, onPage ? tabs : window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
                                  instance, nullptr);
-    if (!child)
-      return false;
+    if (!child) return false;
     controls_[i] = child;
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     if (spec.kind == ControlKind::kTab) {
@@ -134,8 +127,7 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 }
 
 HFONT MainWindow::FontFor(const ControlSpec& spec) const {
-  if (spec.look & kSongFont)
-    return songFont_;
+  if (spec.look & kSongFont) return songFont_;
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -146,25 +138,39 @@ void MainWindow::Show(int showCommand) {
 
 void MainWindow::ShowPage(int page) {
   for (int i = 0; i < kControlCount; ++i) {
-    if (kControls[i].page == kBelowTabs)
-      continue;
+    if (kControls[i].page == kBelowTabs) continue;
     ShowWindow(controls_[i], kControls[i].page == page ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 void MainWindow::Raise(Control control, Event event) {
   const ControlSpec& spec = kControls[static_cast<int>(control)];
-  if (spec.event == event && spec.handler)
-    RunHandler(spec.handler);
+  if (spec.event == event && spec.handler) RunHandler(spec.handler);
 }
 
-// One handler at a time: an event that arrives while one runs starts nothing.
+// One handler at a time: an event that arrives while one runs starts nothing,
+// and the window takes no input until it has ended.
 void MainWindow::RunHandler(Handler handler) {
-  if (busy_)
-    return;
+  if (busy_) return;
   busy_ = true;
+  HWND focus = GetFocus();
+  const bool wasEnabled = IsWindowEnabled(window_);
+  EnableWindow(window_, FALSE);
   handler(system_, *this);
+  if (actionRunning_) ShowProgress({}, 0, 0);
+  if (wasEnabled) EnableWindow(window_, TRUE);
+  if (focus && IsWindow(focus)) SetFocus(focus);
   busy_ = false;
+  if (closeRequested_) DestroyWindow(window_);
+}
+
+void MainWindow::ShowProgress(const std::string& action, int step, int total) {
+  std::string caption = kMainWindowCaption;
+  if (!action.empty()) {
+    caption += " - " + action + " " + std::to_string(step) + "/" + std::to_string(total);
+  }
+  SetWindowTextA(window_, caption.c_str());
+  actionRunning_ = !action.empty();
 }
 
 void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
@@ -232,8 +238,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (IsControlId(static_cast<int>(item->CtlID)))
-        DrawLabel(*item);
+      if (IsControlId(static_cast<int>(item->CtlID))) DrawLabel(*item);
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
@@ -241,8 +246,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HWND control = reinterpret_cast<HWND>(lParam);
       const int id = GetDlgCtrlID(control);
       HDC dc = reinterpret_cast<HDC>(wParam);
-      if (IsControlId(id) && (SpecOf(id).look & kBlueText))
-        SetTextColor(dc, kBlue);
+      if (IsControlId(id) && (SpecOf(id).look & kBlueText)) SetTextColor(dc, kBlue);
       SetBkMode(dc, TRANSPARENT);
       if (IsControlId(id) && SpecOf(id).page != kBelowTabs) {
         // Page controls show the tab control's own background behind their text.
@@ -251,6 +255,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_CLOSE:
+      // Closing waits for the running action: it is never cut half done.
+      if (busy_) {
+        closeRequested_ = true;
+        return 0;
+      }
+      DestroyWindow(window_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down would cut the command that is running.
+      return actionRunning_ ? FALSE : TRUE;
     case WM_DESTROY:
       window_ = nullptr;
       PostQuitMessage(0);
@@ -266,8 +281,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self || !self->window_)
-    return DefWindowProcA(window, message, wParam, lParam);
+  if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
   return self->HandleMessage(message, wParam, lParam);
 }
 
@@ -288,15 +302,13 @@ LRESULT CALLBACK MainWindow::LabelProc(HWND window, UINT message, WPARAM wParam,
   const int id = GetDlgCtrlID(window);
   if (IsControlId(id)) {
     const ControlSpec& spec = SpecOf(id);
-    if (message == WM_NCHITTEST)
-      return HTCLIENT;  // statics are transparent to the mouse otherwise
+    if (message == WM_NCHITTEST) return HTCLIENT;  // statics are transparent to the mouse otherwise
     if (message == WM_SETCURSOR && (spec.look & kHandPointer)) {
       SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
       return TRUE;
     }
     if (message == WM_LBUTTONDOWN) {
-      if (MainWindow* self = InstanceOf(window))
-        self->Raise(spec.id, Event::kLeftButtonDown);
+      if (MainWindow* self = InstanceOf(window)) self->Raise(spec.id, Event::kLeftButtonDown);
       return 0;
     }
   }

@@ -96,8 +96,7 @@ int Startup(int runs) {
 int main(int argc, char** argv) {
   const std::string what = argc > 1 ? argv[1] : "startup";
   const int runs = argc > 2 ? std::atoi(argv[2]) : 15;
-  if (what == "startup")
-    return Startup(runs);
+  if (what == "startup") return Startup(runs);
   std::printf("unknown benchmark %s\n", what.c_str());
   return 2;
 }

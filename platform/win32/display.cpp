@@ -39,8 +39,7 @@ ScreenSize Win32System::GetScreenSize() {
 
 DisplayMode Win32System::GetDisplayMode() {
   HDC screen = GetDC(nullptr);
-  if (!screen)
-    return {};
+  if (!screen) return {};
   const DisplayMode mode{GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES),
                          GetDeviceCaps(screen, BITSPIXEL), GetDeviceCaps(screen, VREFRESH)};
   ReleaseDC(nullptr, screen);

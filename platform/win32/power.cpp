@@ -11,8 +11,7 @@ namespace {
 bool EnableShutdownPrivilege() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
-  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
-    return true;
+  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return true;
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
     return false;
@@ -36,10 +35,8 @@ bool IsNtFamily() {
 }  // namespace
 
 bool Win32System::ShutDownSystem(int mode, bool force) {
-  if (mode < kPowerOff || mode > kHibernate)
-    return false;
-  if (!EnableShutdownPrivilege())
-    return false;
+  if (mode < kPowerOff || mode > kHibernate) return false;
+  if (!EnableShutdownPrivilege()) return false;
   if (mode == kSuspend || mode == kHibernate) {
     return SetSystemPowerState(mode == kSuspend, force);
   }
@@ -47,8 +44,7 @@ bool Win32System::ShutDownSystem(int mode, bool force) {
                : mode == kLogOff ? EWX_LOGOFF
                : IsNtFamily()    ? EWX_POWEROFF
                                  : EWX_SHUTDOWN;
-  if (force)
-    flags |= EWX_FORCE;
+  if (force) flags |= EWX_FORCE;
   return ExitWindowsEx(flags, 0);
 }
 

@@ -10,8 +10,7 @@ struct Search {
 
 BOOL CALLBACK CollectEnabled(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
-  if (window != search->keep && IsWindowEnabled(window))
-    search->found->push_back(window);
+  if (window != search->keep && IsWindowEnabled(window)) search->found->push_back(window);
   return TRUE;
 }
 
@@ -26,8 +25,7 @@ DisabledThreadWindows::DisabledThreadWindows(HWND keep) {
 
 DisabledThreadWindows::~DisabledThreadWindows() {
   for (HWND window : disabled_) {
-    if (IsWindow(window))
-      EnableWindow(window, TRUE);
+    if (IsWindow(window)) EnableWindow(window, TRUE);
   }
 }
 

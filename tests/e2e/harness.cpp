@@ -38,14 +38,12 @@ std::string ToUtf8(const std::string& gbk) {
 void RemoveStubs() {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA("C:\\kelvaro\\*.exe", &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return;
+  if (search == INVALID_HANDLE_VALUE) return;
   do {
     bool own = false;
     for (const char* name : kOwnFiles)
       own = own || lstrcmpiA(found.cFileName, name) == 0;
-    if (!own)
-      DeleteFileA((std::string(kProgramFolder) + "\\" + found.cFileName).c_str());
+    if (!own) DeleteFileA((std::string(kProgramFolder) + "\\" + found.cFileName).c_str());
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }
@@ -80,12 +78,9 @@ BOOL CALLBACK FindTopLevelOf(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid != search->pid || !IsWindowVisible(window))
-    return TRUE;
-  if (!search->className.empty() && ClassOf(window) != search->className)
-    return TRUE;
-  if (!search->caption.empty() && TextOf(window) != search->caption)
-    return TRUE;
+  if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
+  if (!search->className.empty() && ClassOf(window) != search->className) return TRUE;
+  if (!search->caption.empty() && TextOf(window) != search->caption) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -96,8 +91,7 @@ HWND WaitForTopLevel(DWORD pid, const std::string& caption, const std::string& c
   do {
     WindowSearch search{pid, caption, className};
     EnumWindows(FindTopLevelOf, reinterpret_cast<LPARAM>(&search));
-    if (search.found)
-      return search.found;
+    if (search.found) return search.found;
     ::Sleep(20);
   } while (static_cast<int>(GetTickCount() - start) < timeoutMs);
   return nullptr;
@@ -167,8 +161,7 @@ IconPicture Draw(LPCSTR icon, int size) {
 }
 
 int IdentifyIcon(HWND iconControl) {
-  if (!iconControl)
-    return 0;
+  if (!iconControl) return 0;
   RECT area;
   GetWindowRect(iconControl, &area);
   const int size = GetSystemMetrics(SM_CXICON);
@@ -187,11 +180,9 @@ int IdentifyIcon(HWND iconControl) {
     const IconPicture picture = Draw(icon, size);
     int opaque = 0, same = 0;
     for (size_t i = 0; i < shown.size(); ++i) {
-      if (picture.onWhite[i] != picture.onBlack[i])
-        continue;
+      if (picture.onWhite[i] != picture.onBlack[i]) continue;
       ++opaque;
-      if (picture.onWhite[i] == shown[i])
-        ++same;
+      if (picture.onWhite[i] == shown[i]) ++same;
     }
     const double score = opaque ? static_cast<double>(same) / opaque : 0;
     if (score > bestScore) {
@@ -223,8 +214,7 @@ void Fail(const char* file, int line, const std::string& message) {
   ++g_failures;
   std::string where = file;
   const size_t slash = where.find_last_of("/\\");
-  if (slash != std::string::npos)
-    where = where.substr(slash + 1);
+  if (slash != std::string::npos) where = where.substr(slash + 1);
   std::printf("%s:%d: %s\n", where.c_str(), line, ToUtf8(message).c_str());
   std::fflush(stdout);
 }
@@ -295,8 +285,7 @@ Program::Program(Program&& other) noexcept
 }
 
 Program::~Program() {
-  if (!process_)
-    return;
+  if (!process_) return;
   if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 5000);
@@ -338,8 +327,7 @@ void Program::SelectPage(int page) {
   // Without the button style, moving the focus item changes the selection and
   // notifies the window, as a click on the tab would.
   SendMessageA(tabs, TCM_SETCURFOCUS, page, 0);
-  if (CurrentPage() != page)
-    Fail(__FILE__, __LINE__, "cannot select page " + std::to_string(page));
+  if (CurrentPage() != page) Fail(__FILE__, __LINE__, "cannot select page " + std::to_string(page));
 }
 
 int Program::CurrentPage() const {
@@ -391,14 +379,12 @@ MessageBoxSeen Program::WaitForMessageBox(int timeoutMs) {
 MessageBoxSeen WaitForMessageBoxOf(DWORD pid, int timeoutMs) {
   MessageBoxSeen seen;
   HWND box = WaitForTopLevel(pid, "", "#32770", timeoutMs);
-  if (!box)
-    return seen;
+  if (!box) return seen;
   seen.found = true;
   seen.title = TextOf(box);
   HWND iconControl = nullptr;
   for (HWND child : ChildrenOf(box)) {
-    if (ClassOf(child) != "Static")
-      continue;
+    if (ClassOf(child) != "Static") continue;
     if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
       iconControl = child;
     } else if (seen.text.empty()) {
@@ -422,8 +408,7 @@ std::vector<std::string> TabTitles(HWND tabs) {
   GetWindowThreadProcessId(tabs, &pid);
   HANDLE process =
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process)
-    return titles;
+  if (!process) return titles;
   // The item and its text buffer must lie in the program's own memory.
   constexpr size_t kTextSize = 256;
   auto* remote = static_cast<char*>(
@@ -440,8 +425,7 @@ std::vector<std::string> TabTitles(HWND tabs) {
     ReadProcessMemory(process, remote + sizeof(TCITEMA), text, kTextSize - 1, nullptr);
     titles.push_back(text);
   }
-  if (remote)
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return titles;
 }
@@ -458,8 +442,7 @@ HWND FocusOf(HWND window) {
 std::vector<std::string> StubLog() {
   std::vector<std::string> lines;
   const std::optional<std::string> log = ReadFileBytes(kStubLog);
-  if (!log)
-    return lines;
+  if (!log) return lines;
   size_t start = 0;
   for (size_t end; (end = log->find('\n', start)) != std::string::npos; start = end + 1) {
     lines.push_back(log->substr(start, end - start));
@@ -470,8 +453,7 @@ std::vector<std::string> StubLog() {
 std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key,
                                             const std::string& value) {
   HKEY handle;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-    return std::nullopt;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return std::nullopt;
   DWORD type = 0, size = 0;
   std::optional<std::string> text;
   if (RegQueryValueExA(handle, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
@@ -490,8 +472,7 @@ std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key,
 bool WriteRegistryText(HKEY root, const std::string& key, const std::string& value,
                        const std::string& text) {
   HKEY handle;
-  if (RegCreateKeyA(root, key.c_str(), &handle) != ERROR_SUCCESS)
-    return false;
+  if (RegCreateKeyA(root, key.c_str(), &handle) != ERROR_SUCCESS) return false;
   const bool ok =
       RegSetValueExA(handle, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                      text.size() + 1) == ERROR_SUCCESS;
@@ -506,8 +487,7 @@ void DeleteRegistryKey(HKEY root, const std::string& key) {
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return std::nullopt;
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string contents;
   char buffer[65536];
   DWORD read = 0;
@@ -521,8 +501,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return false;
+  if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const bool ok =
       WriteFile(file, bytes.data(), bytes.size(), &written, nullptr) && written == bytes.size();
@@ -542,15 +521,13 @@ bool IsFolder(const std::string& path) {
 void MakeFolders(const std::string& path) {
   for (size_t at = path.find('\\', 3);; at = path.find('\\', at + 1)) {
     CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    if (at == std::string::npos)
-      break;
+    if (at == std::string::npos) break;
   }
 }
 
 void RemoveTree(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES)
-    return;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     DeleteFileA(path.c_str());
@@ -561,8 +538,7 @@ void RemoveTree(const std::string& path) {
   if (search != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = found.cFileName;
-      if (name != "." && name != "..")
-        RemoveTree(path + "\\" + name);
+      if (name != "." && name != "..") RemoveTree(path + "\\" + name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
@@ -607,11 +583,9 @@ int main(int argc, char** argv) {
     HWND main = nullptr;
     for (int i = 0; i < 1500 && !main; ++i) {
       main = FindWindowA("KelvaroMainWindow", "Kelvaro v1.0");
-      if (!main)
-        ::Sleep(20);
+      if (!main) ::Sleep(20);
     }
-    if (!main)
-      return 1;
+    if (!main) return 1;
     if (command == "--close-main-window") {
       PostMessageA(main, WM_CLOSE, 0, 0);
       return 0;

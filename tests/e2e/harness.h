@@ -54,8 +54,7 @@ requires(!std::is_arithmetic_v<T>) std::string Show(const T&) {
 template <typename A, typename B>
 bool CheckEqual(const A& actual, const B& expected, const char* actualText,
                 const char* expectedText, const char* file, int line) {
-  if (actual == expected)
-    return true;
+  if (actual == expected) return true;
   std::ostringstream message;
   message << "CHECK_EQ(" << actualText << ", " << expectedText
           << ")\n    actual:   " << Show(actual) << "\n    expected: " << Show(expected);

@@ -96,8 +96,7 @@ E2E_CASE(main_window_switching_pages_keeps_every_state) {
   for (int page : {4, 5, 1, 0, 3, 2}) {
     program.SelectPage(page);
     for (const kelvaro::ControlSpec& spec : kControls) {
-      if (spec.page == kelvaro::kBelowTabs)
-        continue;
+      if (spec.page == kelvaro::kBelowTabs) continue;
       if (IsWindowVisible(program.Get(spec.id)) != (spec.page == page)) {
         e2e::Fail(__FILE__, __LINE__,
                   "page " + std::to_string(page) + " shows " + e2e::Show(spec.caption));
@@ -152,10 +151,8 @@ E2E_CASE(main_window_controls_without_an_action_do_nothing) {
   // Buttons whose action is not bound yet must neither crash nor show anything.
   e2e::Program program = e2e::Program::Launch();
   for (const kelvaro::ControlSpec& spec : kControls) {
-    if (spec.handler || spec.kind != ControlKind::kButton)
-      continue;
-    if (spec.page != kelvaro::kBelowTabs)
-      program.SelectPage(spec.page);
+    if (spec.handler || spec.kind != ControlKind::kButton) continue;
+    if (spec.page != kelvaro::kBelowTabs) program.SelectPage(spec.page);
     program.Click(spec.id);
     CHECK(program.Answers());
   }

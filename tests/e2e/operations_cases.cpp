@@ -80,8 +80,7 @@ E2E_CASE(operations_files_are_written_whole_and_folders_one_level) {
   HANDLE search = FindFirstFileA((std::string(kScratch) + "\\*").c_str(), &found);
   int entries = 0;
   do {
-    if (found.cFileName[0] != '.')
-      ++entries;
+    if (found.cFileName[0] != '.') ++entries;
   } while (FindNextFileA(search, &found));
   FindClose(search);
   CHECK_EQ(entries, 1);
@@ -163,8 +162,7 @@ E2E_CASE(operations_only_the_sandbox_drives_exist) {
   Win32System system;
   std::string drives;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (system.DriveExists(letter))
-      drives += letter;
+    if (system.DriveExists(letter)) drives += letter;
   }
   CHECK_EQ(drives, std::string("CD"));
 }

@@ -19,8 +19,7 @@ int ExitCodeFor(const std::string& commandLine, const std::string& rules) {
   size_t start = 0;
   while (start < rules.size()) {
     size_t end = rules.find(';', start);
-    if (end == std::string::npos)
-      end = rules.size();
+    if (end == std::string::npos) end = rules.size();
     const std::string rule = rules.substr(start, end - start);
     const size_t equals = rule.rfind('=');
     if (equals != std::string::npos &&
@@ -48,7 +47,6 @@ int main() {
     }
   }
   const int delay = std::atoi(Environment("KELVARO_STUB_DELAY_MS").c_str());
-  if (delay > 0)
-    Sleep(delay);
+  if (delay > 0) Sleep(delay);
   return ExitCodeFor(commandLine, Environment("KELVARO_STUB_EXIT"));
 }

@@ -130,15 +130,13 @@ class FakeSystem : public System {
   }
   bool WriteRegistryText(int root, const std::string& path, const std::string& value) override {
     calls.push_back(WriteReg(root, path, value));
-    if (!writeRegistrySucceeds(root, path))
-      return false;
+    if (!writeRegistrySucceeds(root, path)) return false;
     registry[{root, path}] = value;
     return true;
   }
   bool WriteFileBytes(const std::string& path, std::string_view bytes) override {
     calls.push_back(WriteFile(path, bytes));
-    if (path.empty() || !writeFileSucceeds(path))
-      return false;
+    if (path.empty() || !writeFileSucceeds(path)) return false;
     files[path] = std::string(bytes);
     return true;
   }
@@ -169,14 +167,12 @@ class FakeSystem : public System {
 
   std::optional<std::string> ReadFileBytes(const std::string& path) override {
     auto found = files.find(path);
-    if (found == files.end())
-      return std::nullopt;
+    if (found == files.end()) return std::nullopt;
     return found->second;
   }
   bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
   bool DriveExists(char letter) override {
-    if (letter >= 'a' && letter <= 'z')
-      letter = static_cast<char>(letter - 'a' + 'A');
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
     return drives.count(letter) > 0;
   }
   std::string GetShortPath(const std::string& path) override {
@@ -194,8 +190,7 @@ class FakeSystem : public System {
   bool ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) override {
     calls.push_back(ChangeMode(mode, how));
     const bool ok = changeSucceeds(mode, how);
-    if (ok && how != DisplayChange::kTest)
-      displayMode = mode;
+    if (ok && how != DisplayChange::kTest) displayMode = mode;
     return ok;
   }
   bool AskToKeepDisplayMode(int seconds) override {
@@ -212,8 +207,7 @@ class FakeSystem : public System {
   std::vector<Call> CallsOf(const std::string& op) const {
     std::vector<Call> found;
     for (const Call& call : calls) {
-      if (call.op == op)
-        found.push_back(call);
+      if (call.op == op) found.push_back(call);
     }
     return found;
   }
