@@ -66,3 +66,42 @@ TEST(VerbForShellOperation, MapsTheFiveOperations) {
 
 }  // namespace
 }  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// Random GBK-ish texts: the split never cuts a two-byte character and the two
+// parts put back together give the text again.
+TEST(SplitAtLastBackslash, RandomTextsSplitAtARealBackslash) {
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  const unsigned char alphabet[] = {'\\', 'a', ' ', 0x5C, 0x81, 0xD5, 0xA1, 0xFE, '.', 0x7F};
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const size_t length = next() % 12;
+    for (size_t i = 0; i < length; ++i)
+      text += static_cast<char>(alphabet[next() % sizeof alphabet]);
+    const PathSplit split = SplitAtLastBackslash(text);
+    if (!split.hasBackslash) {
+      EXPECT_EQ(split.head, text);
+      continue;
+    }
+    ASSERT_EQ(split.head + "\\" + split.tail, text);
+    // The chosen backslash starts a character: walking the head never ends mid-character.
+    size_t i = 0;
+    while (i < split.head.size())
+      i += static_cast<unsigned char>(split.head[i]) >= 0x80 ? 2 : 1;
+    EXPECT_EQ(i, split.head.size()) << "split inside a character";
+    // And it is the last one: the tail holds no backslash character of its own.
+    for (size_t j = 0; j < split.tail.size(); ++j) {
+      if (static_cast<unsigned char>(split.tail[j]) >= 0x80) {
+        ++j;
+      } else {
+        EXPECT_NE(split.tail[j], '\\') << "a later backslash was passed over";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvaro
