@@ -25,7 +25,7 @@ build: deps
 
 # The sandboxed Wine prefix that the tests copy and `make run` uses.
 prefix: deps
-	@[ -d $(BUILD)/wine/base ] || scripts/make-prefix.sh $(BUILD)/wine/base
+	@scripts/make-prefix.sh --if-stale $(BUILD)/wine/base
 
 test: build prefix
 	cd $(HOST) && ctest --output-on-failure --timeout 600

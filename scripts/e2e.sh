@@ -16,7 +16,7 @@ program_dir="$WINEPREFIX/drive_c/kelvaro"
 case "$1" in
   setup)
     win64=$(cd "$2" && pwd)
-    [ -d "$wine_dir/base" ] || "$here/make-prefix.sh" "$wine_dir/base"
+    "$here/make-prefix.sh" --if-stale "$wine_dir/base"
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     cp -a "$wine_dir/base" "$WINEPREFIX"

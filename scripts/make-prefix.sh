@@ -3,8 +3,14 @@
 #   make-prefix.sh PREFIX_FOLDER
 # The prefix lives under the build folder, HOME points inside the build folder,
 # and no drive is mapped but C: and a D: folder of the prefix's own.
+#   make-prefix.sh --if-stale PREFIX_FOLDER   only when the scripts changed since it was made
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+stamp=$(cat "$here/make-prefix.sh" "$here/wine-env.sh" | sha256sum | cut -d' ' -f1)
+if [ "$1" = "--if-stale" ]; then
+  shift
+  [ "$(cat "$1/.made-by" 2>/dev/null)" = "$stamp" ] && exit 0
+fi
 prefix=$(realpath -m "$1")
 build=$(realpath -m "${KELVARO_BUILD:-$here/../build}")
 case "$prefix/" in
@@ -61,4 +67,5 @@ ln -sfn Favorites "$profile/Favori~1"
 ln -sfn "My Documents" "$profile/Mydocu~1"
 wineserver -w
 keep_only_own_drives
+echo "$stamp" > "$prefix/.made-by"
 echo "prefix ready: $prefix"

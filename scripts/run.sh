@@ -12,7 +12,12 @@ export KELVARO_PREFIX="$wine_dir/run"
 # shellcheck source=wine-env.sh
 source "$here/wine-env.sh"
 
-[ -d "$WINEPREFIX" ] || { [ -d "$wine_dir/base" ] || "$here/make-prefix.sh" "$wine_dir/base"; cp -a "$wine_dir/base" "$WINEPREFIX"; }
+"$here/make-prefix.sh" --if-stale "$wine_dir/base"
+# The run prefix keeps what the user did in it, until the base prefix is remade.
+if [ "$(cat "$WINEPREFIX/.made-by" 2>/dev/null)" != "$(cat "$wine_dir/base/.made-by")" ]; then
+  rm -rf "$WINEPREFIX"
+  cp -a "$wine_dir/base" "$WINEPREFIX"
+fi
 program_dir="$WINEPREFIX/drive_c/kelvaro"
 mkdir -p "$program_dir"
 cp "$win64/kelvaro.exe" "$win64/tests/e2e/driver.exe" "$program_dir/"
