@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 
 #include "actions/about/contact_links.h"
+#include "app/about_window.h"
 #include "app/makers.h"
 
 namespace kelvaro {
@@ -115,7 +116,7 @@ const ControlSpec kControls[kControlCount] = {
     {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick},
     {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick},
     {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick, OpenSponsorPage},
-    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick},
+    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick, ShowAboutWindow},
     {C::按钮28, kButton, "退出软件", kBelow, 192, 211, 80, 32, kPlain, kClick, ExitProgram},
 };
 
