@@ -13,7 +13,7 @@ namespace kelvaro {
 namespace {
 
 constexpr char kWindowClass[] = "KelvaroAboutWindow";
-constexpr int kFirstControlId = 100;
+constexpr int kFirstChildId = 100;
 
 enum class Kind {
   kLabel,             // text over the window's own background
@@ -169,7 +169,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
 
   for (int i = 0; i < kAboutControlCount; ++i) {
     const AboutControl& spec = kAboutControls[i];
-    const int id = kFirstControlId + i;
+    const int id = kFirstChildId + i;
     if (spec.kind == Kind::kBrowser) {
       // Without a browser, or without the page, the rest of the window works all the same.
       const RECT place{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
@@ -236,7 +236,7 @@ void AboutWindow::Destroy() {
 }
 
 void AboutWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
-  const int index = static_cast<int>(item.CtlID) - kFirstControlId;
+  const int index = static_cast<int>(item.CtlID) - kFirstChildId;
   if (index < 0 || index >= kAboutControlCount)
     return;
   const AboutControl& spec = kAboutControls[index];
