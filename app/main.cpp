@@ -9,7 +9,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  OleInitialize(nullptr);
+
 
   kelvaro::Win32System system;
   int exitCode = 0;
@@ -31,6 +31,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
       }
     }
   }
-  OleUninitialize();
+
   return exitCode;
 }
