@@ -2,6 +2,8 @@
 // controls count from the tab control's top-left corner.
 #include "app/control_table.h"
 
+#include "actions/about/contact_links.h"
+#include "app/about_window.h"
 #include "app/makers.h"
 
 namespace kelvaro {
@@ -105,9 +107,9 @@ const ControlSpec kControls[kControlCount] = {
     {C::标签5, kLabel, "程序编写及测试：" KELVARO_TEAM_NAME, 5, 15, 72, 260, 15, kEngraved},
     {C::标签6, kLabel, "本软件免费使用，操作前请备份重要数据。", 5, 15, 92, 253, 15, kEngraved},
     {C::标签7, kLabel, "网站：" KELVARO_WEB_HOST, 5, 15, 115, 121, 15,
-     kEngraved | kBlueText | kHandPointer, kLeftButtonDown},
+     kEngraved | kBlueText | kHandPointer, kLeftButtonDown, OpenContactMail},
     {C::标签10, kLabel, "QQ:" KELVARO_CHAT_NUMBER_SHOWN, 5, 181, 116, 83, 15,
-     kEngraved | kBlueText | kHandPointer, kLeftButtonDown},
+     kEngraved | kBlueText | kHandPointer, kLeftButtonDown, OpenContactChat},
 
     // Below the tab control.
     {C::按钮10, kButton, "注销电脑", kBelow, 12, 157, 58, 22, kPlain, kClick},
@@ -115,8 +117,8 @@ const ControlSpec kControls[kControlCount] = {
     {C::按钮4, kButton, "关机", kBelow, 9, 189, 58, 22, kPlain, kClick},
     {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick},
     {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick},
-    {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick},
-    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick},
+    {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick, OpenSponsorPage},
+    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick, ShowAboutWindow},
     {C::按钮28, kButton, "退出软件", kBelow, 192, 211, 80, 32, kPlain, kClick, ExitProgram},
 };
 
