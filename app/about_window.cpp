@@ -98,8 +98,7 @@ class AboutWindow {
 
 bool RegisterAboutClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXA aboutClass{};
-  if (GetClassInfoExA(instance, kWindowClass, &aboutClass))
-    return true;
+  if (GetClassInfoExA(instance, kWindowClass, &aboutClass)) return true;
   aboutClass.cbSize = sizeof aboutClass;
   aboutClass.lpfnWndProc = procedure;
   aboutClass.hInstance = instance;
@@ -149,14 +148,12 @@ void StopChime() {
 AboutWindow::~AboutWindow() {
   Destroy();
   for (HFONT font : fonts_) {
-    if (font)
-      DeleteObject(font);
+    if (font) DeleteObject(font);
   }
 }
 
 bool AboutWindow::Create(HINSTANCE instance) {
-  if (!RegisterAboutClass(instance, WindowProc))
-    return false;
+  if (!RegisterAboutClass(instance, WindowProc)) return false;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kAboutWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kAboutWindowHeight) / 2;
   // A fixed frame with the system menu and close button only. No owner.
@@ -164,8 +161,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
       CreateWindowExA(0, kWindowClass, kAboutWindowCaption,
                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top,
                       kAboutWindowWidth, kAboutWindowHeight, nullptr, nullptr, instance, this);
-  if (!window_)
-    return false;
+  if (!window_) return false;
 
   for (int i = 0; i < kAboutControlCount; ++i) {
     const AboutControl& spec = kAboutControls[i];
@@ -184,8 +180,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
         exStyle, "STATIC", spec.text, WS_CHILD | WS_VISIBLE | (label ? SS_OWNERDRAW : SS_LEFT),
         spec.left, spec.top, spec.width, spec.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (!child)
-      return false;
+    if (!child) return false;
     if (spec.fontHeight) {
       fonts_[i] = CreateFontA(-spec.fontHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
                               FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -213,8 +208,7 @@ void AboutWindow::RunModal() {
         exitCode = message.wParam;
         break;
       }
-      if (browser_.TranslateKey(message) || IsDialogMessageA(window_, &message))
-        continue;
+      if (browser_.TranslateKey(message) || IsDialogMessageA(window_, &message)) continue;
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
@@ -224,32 +218,27 @@ void AboutWindow::RunModal() {
     // activation passes back to MainWindow and not to another program.
   }
   Destroy();
-  if (quit)
-    PostQuitMessage(static_cast<int>(exitCode));
+  if (quit) PostQuitMessage(static_cast<int>(exitCode));
 }
 
 void AboutWindow::Destroy() {
   browser_.Close();
-  if (window_)
-    DestroyWindow(window_);
+  if (window_) DestroyWindow(window_);
   window_ = nullptr;
 }
 
 void AboutWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
   const int index = static_cast<int>(item.CtlID) - kFirstChildId;
-  if (index < 0 || index >= kAboutControlCount)
-    return;
+  if (index < 0 || index >= kAboutControlCount) return;
   const AboutControl& spec = kAboutControls[index];
   char text[512];
   GetWindowTextA(item.hwndItem, text, sizeof text);
   HDC dc = item.hDC;
   RECT area = item.rcItem;
   const int saved = SaveDC(dc);
-  if (spec.kind == Kind::kLabel)
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (spec.kind == Kind::kLabel) FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  if (fonts_[index])
-    SelectObject(dc, fonts_[index]);
+  if (fonts_[index]) SelectObject(dc, fonts_[index]);
   SetTextColor(dc, spec.colour);
   const UINT layout = spec.layout == Layout::kWrapped ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
   DrawTextA(dc, text, -1, &area, DT_LEFT | DT_NOPREFIX | layout);
@@ -285,8 +274,7 @@ LRESULT CALLBACK AboutWindow::WindowProc(HWND window, UINT message, WPARAM wPara
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self || !self->window_)
-    return DefWindowProcA(window, message, wParam, lParam);
+  if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
   return self->HandleMessage(message, wParam, lParam);
 }
 

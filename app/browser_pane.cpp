@@ -30,8 +30,7 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
   ULONG STDMETHODCALLTYPE Release() override {
     const ULONG left = --references_;
-    if (left == 0)
-      delete this;
+    if (left == 0) delete this;
     return left;
   }
 
@@ -110,8 +109,7 @@ constexpr char kPaneClass[] = "KelvaroBrowserPane";
 
 bool RegisterPaneClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXA paneClass{};
-  if (GetClassInfoExA(instance, kPaneClass, &paneClass))
-    return true;
+  if (GetClassInfoExA(instance, kPaneClass, &paneClass)) return true;
   paneClass.cbSize = sizeof paneClass;
   paneClass.lpfnWndProc = procedure;
   paneClass.hInstance = instance;
@@ -123,8 +121,7 @@ bool RegisterPaneClass(HINSTANCE instance, WNDPROC procedure) {
 
 std::wstring Widen(const char* text) {
   const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (length <= 0)
-    return {};
+  if (length <= 0) return {};
   std::wstring wide(length, L'\0');
   MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
   wide.resize(length - 1);
@@ -135,38 +132,37 @@ std::wstring Widen(const char* text) {
 
 BrowserPane::~BrowserPane() {
   Close();
-  if (window_)
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
 }
 
 bool BrowserPane::Create(HWND parent, int id, const RECT& place, const char* url) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-  if (!RegisterPaneClass(instance, PaneProc))
-    return false;
+  if (!RegisterPaneClass(instance, PaneProc)) return false;
   // Controls above the pane in the window's order (a strip along its top
   // edge, a label's last line) stay visible over the page.
   window_ = CreateWindowExA(
       0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
       place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  if (!window_)
-    return false;
+  if (!window_) return false;
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  if (Embed(url))
-    return true;
+  if (Embed(url)) return true;
   Close();
   return false;
 }
 
 bool BrowserPane::Embed(const char* url) {
+  // OLE starts with the first pane: only the browser needs it, and starting it
+  // with the program would cost every start-up its time.
+  static const HRESULT oleStarted = OleInitialize(nullptr);
+  if (FAILED(oleStarted)) return false;
   if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                               reinterpret_cast<void**>(&object_)))) {
     object_ = nullptr;
     return false;
   }
   site_ = new BrowserSite(window_);
-  if (FAILED(object_->SetClientSite(site_)))
-    return false;
+  if (FAILED(object_->SetClientSite(site_))) return false;
   OleSetContainedObject(object_, TRUE);
 
   RECT area;
@@ -182,8 +178,7 @@ bool BrowserPane::Embed(const char* url) {
   browser_->put_Silent(VARIANT_TRUE);
 
   BSTR address = SysAllocString(Widen(url).c_str());
-  if (!address)
-    return false;
+  if (!address) return false;
   VARIANT none{};  // VT_EMPTY: no flags, target frame, post data or headers
   const HRESULT navigated = browser_->Navigate(address, &none, &none, &none, &none);
   SysFreeString(address);
@@ -191,10 +186,8 @@ bool BrowserPane::Embed(const char* url) {
 }
 
 bool BrowserPane::TranslateKey(MSG& message) {
-  if (!object_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
-    return false;
-  if (message.hwnd != window_ && !IsChild(window_, message.hwnd))
-    return false;
+  if (!object_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   IOleInPlaceActiveObject* active = nullptr;
   if (FAILED(object_->QueryInterface(IID_IOleInPlaceActiveObject,
                                      reinterpret_cast<void**>(&active)))) {
@@ -225,8 +218,7 @@ void BrowserPane::Close() {
 
 // The pane takes the focus by Tab and hands it on to the page.
 void BrowserPane::TakeFocus() {
-  if (!object_ || !site_)
-    return;
+  if (!object_ || !site_) return;
   RECT area;
   GetClientRect(window_, &area);
   object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_, 0, window_, &area);

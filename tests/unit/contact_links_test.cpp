@@ -56,8 +56,7 @@ TEST(ContactLinks, ChatLabelShowsOneNumberAndOpensTheOther) {
 
 // The host part of "scheme://host/path" or of "mailto:user@host".
 std::string_view HostOf(std::string_view target) {
-  if (target.starts_with("mailto:"))
-    return target.substr(target.find('@') + 1);
+  if (target.starts_with("mailto:")) return target.substr(target.find('@') + 1);
   target.remove_prefix(target.find("://") + 3);
   return target.substr(0, target.find('/'));
 }
