@@ -80,7 +80,8 @@ const ControlSpec kControls[kControlCount] = {
     {C::按钮9, kButton, "清理", 3, 245, 110, 40, 24, kPlain, kClick},
 
     // Page 4, 小工具: a grid of four rows and four columns.
-    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick},
+    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick,
+     CreateBroadbandConnection},
     {C::按钮23, kButton, "计划任务", 4, 82, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮23)},
     {C::按钮24, kButton, "事件查看", 4, 157, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮24)},
     {C::按钮25, kButton, "证书管理", 4, 232, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮25)},
