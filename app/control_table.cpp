@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 
 #include "actions/about/contact_links.h"
+#include "actions/tools/tools_page.h"
 #include "app/about_window.h"
 #include "app/makers.h"
 
@@ -83,22 +84,23 @@ const ControlSpec kControls[kControlCount] = {
     {C::按钮9, kButton, "清理", 3, 245, 110, 40, 24, kPlain, kClick},
 
     // Page 4, 小工具: a grid of four rows and four columns.
-    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick},
-    {C::按钮23, kButton, "计划任务", 4, 82, 26, 56, 24, kPlain, kClick},
-    {C::按钮24, kButton, "事件查看", 4, 157, 26, 56, 24, kPlain, kClick},
-    {C::按钮25, kButton, "证书管理", 4, 232, 26, 56, 24, kPlain, kClick},
-    {C::按钮11, kButton, "注册表", 4, 7, 55, 56, 24, kPlain, kClick},
-    {C::按钮12, kButton, "组策略", 4, 82, 55, 56, 24, kPlain, kClick},
-    {C::按钮13, kButton, "DX诊断", 4, 157, 55, 56, 24, kPlain, kClick},
-    {C::按钮22, kButton, "XP更新", 4, 232, 55, 56, 24, kPlain, kClick},
-    {C::按钮15, kButton, "设备管理", 4, 7, 84, 56, 24, kPlain, kClick},
-    {C::按钮16, kButton, "远程桌面", 4, 82, 84, 56, 24, kPlain, kClick},
-    {C::按钮17, kButton, "服务配置", 4, 157, 84, 56, 24, kPlain, kClick},
-    {C::按钮14, kButton, "系统配置", 4, 232, 84, 56, 24, kPlain, kClick},
-    {C::按钮18, kButton, "磁盘检测", 4, 7, 114, 56, 24, kPlain, kClick},
-    {C::按钮19, kButton, "共享管理", 4, 82, 114, 56, 24, kPlain, kClick},
-    {C::按钮20, kButton, "程序卸载", 4, 157, 114, 56, 24, kPlain, kClick},
-    {C::按钮21, kButton, "控制面板", 4, 232, 114, 56, 24, kPlain, kClick},
+    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick,
+     CreateBroadbandConnection},
+    {C::按钮23, kButton, "计划任务", 4, 82, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮23)},
+    {C::按钮24, kButton, "事件查看", 4, 157, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮24)},
+    {C::按钮25, kButton, "证书管理", 4, 232, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮25)},
+    {C::按钮11, kButton, "注册表", 4, 7, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮11)},
+    {C::按钮12, kButton, "组策略", 4, 82, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮12)},
+    {C::按钮13, kButton, "DX诊断", 4, 157, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮13)},
+    {C::按钮22, kButton, "XP更新", 4, 232, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮22)},
+    {C::按钮15, kButton, "设备管理", 4, 7, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮15)},
+    {C::按钮16, kButton, "远程桌面", 4, 82, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮16)},
+    {C::按钮17, kButton, "服务配置", 4, 157, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮17)},
+    {C::按钮14, kButton, "系统配置", 4, 232, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮14)},
+    {C::按钮18, kButton, "磁盘检测", 4, 7, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮18)},
+    {C::按钮19, kButton, "共享管理", 4, 82, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮19)},
+    {C::按钮20, kButton, "程序卸载", 4, 157, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮20)},
+    {C::按钮21, kButton, "控制面板", 4, 232, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮21)},
 
     // Page 5, 介绍.
     {C::分组框6, kFrame, "", 5, 7, 20, 274, 117},
@@ -112,11 +114,13 @@ const ControlSpec kControls[kControlCount] = {
      kEngraved | kBlueText | kHandPointer, kLeftButtonDown, OpenContactChat},
 
     // Below the tab control.
-    {C::按钮10, kButton, "注销电脑", kBelow, 12, 157, 58, 22, kPlain, kClick},
-    {C::按钮3, kButton, "关闭光驱", kBelow, 84, 157, 58, 22, kPlain, kClick},
-    {C::按钮4, kButton, "关机", kBelow, 9, 189, 58, 22, kPlain, kClick},
-    {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick},
-    {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick},
+    {C::按钮10, kButton, "注销电脑", kBelow, 12, 157, 58, 22, kPlain, kClick,
+     PowerButtonFor(C::按钮10)},
+    {C::按钮3, kButton, "关闭光驱", kBelow, 84, 157, 58, 22, kPlain, kClick, CloseDriveTray},
+    {C::按钮4, kButton, "关机", kBelow, 9, 189, 58, 22, kPlain, kClick, PowerButtonFor(C::按钮4)},
+    {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick, OpenDriveTray},
+    {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick,
+     PowerButtonFor(C::按钮5)},
     {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick, OpenSponsorPage},
     {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick, ShowAboutWindow},
     {C::按钮28, kButton, "退出软件", kBelow, 192, 211, 80, 32, kPlain, kClick, ExitProgram},

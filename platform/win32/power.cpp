@@ -36,7 +36,8 @@ bool IsNtFamily() {
 
 bool Win32System::ShutDownSystem(int mode, bool force) {
   if (mode < kPowerOff || mode > kHibernate) return false;
-  if (!EnableShutdownPrivilege()) return false;
+  // Logging off needs no privilege; everything else does.
+  if (!EnableShutdownPrivilege() && mode != kLogOff) return false;
   if (mode == kSuspend || mode == kHibernate) {
     return SetSystemPowerState(mode == kSuspend, force);
   }
