@@ -37,11 +37,6 @@ std::string Win32System::BrowseForFolder(const std::string& title) {
   return chosen;
 }
 
-bool Win32System::AskToKeepDisplayMode(int /*seconds*/) {
-  return MessageBoxA(nullptr, "是否保留这个显示设置？", kDefaultMessageTitle,
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
-}
-
 void Win32System::ShowProgress(const std::string& /*action*/, int /*step*/, int /*total*/) {}
 
 }  // namespace kelvaro
