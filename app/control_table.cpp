@@ -8,7 +8,9 @@
 namespace kelvaro {
 namespace {
 
-void ExitProgram(System&, Form& form) { form.Close(); }
+void ExitProgram(System&, Form& form) {
+  form.Close();
+}
 
 using enum ControlKind;
 using enum Event;

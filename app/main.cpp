@@ -24,7 +24,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         // Tab and the arrow keys move the focus between the controls.
-        if (window.handle() && IsDialogMessageA(window.handle(), &message)) continue;
+        if (window.handle() && IsDialogMessageA(window.handle(), &message))
+          continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
       }

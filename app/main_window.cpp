@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "app/resources.h"
 
@@ -8,15 +9,18 @@ namespace kelvaro {
 namespace {
 
 constexpr char kWindowClass[] = "KelvaroMainWindow";
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // The original window procedures of the subclassed tab control and labels.
 WNDPROC g_tabProc = nullptr;
 WNDPROC g_labelProc = nullptr;
 
-const ControlSpec& SpecOf(int id) { return kControls[id - kFirstControlId]; }
-bool IsControlId(int id) { return id >= kFirstControlId && id < kFirstControlId + kControlCount; }
+const ControlSpec& SpecOf(int id) {
+  return kControls[id - kFirstControlId];
+}
+bool IsControlId(int id) {
+  return id >= kFirstControlId && id < kFirstControlId + kControlCount;
+}
 
 MainWindow* InstanceOf(HWND anyWindowOfIt) {
   HWND top = GetAncestor(anyWindowOfIt, GA_ROOT);
@@ -52,8 +56,10 @@ ClassAndStyle WindowClassFor(ControlKind kind) {
 }  // namespace
 
 MainWindow::~MainWindow() {
-  if (window_) DestroyWindow(window_);
-  if (songFont_) DeleteObject(songFont_);
+  if (window_)
+    DestroyWindow(window_);
+  if (songFont_)
+    DeleteObject(songFont_);
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -62,25 +68,28 @@ bool MainWindow::Create(HINSTANCE instance) {
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kMainWindowIconId));
-  windowClass.hIconSm = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(kMainWindowIconId), IMAGE_ICON,
-                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kMainWindowIconId),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  if (!RegisterClassExA(&windowClass)) return false;
+  if (!RegisterClassExA(&windowClass))
+    return false;
 
-  songFont_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, "宋体");
+  songFont_ =
+      CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   window_ = CreateWindowExA(0, kWindowClass, kMainWindowCaption,
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top,
                             kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, this);
-  if (!window_ || !CreateControls(instance)) return false;
+  if (!window_ || !CreateControls(instance))
+    return false;
   ShowPage(0);
-  if (kMainWindowCreated) RunHandler(kMainWindowCreated);
+  if (kMainWindowCreated)
+    RunHandler(kMainWindowCreated);
   return true;
 }
 
@@ -91,16 +100,20 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     const ClassAndStyle kind = WindowClassFor(spec.kind);
     const bool onPage = spec.page != kBelowTabs;
     DWORD style = WS_CHILD | kind.style;
-    if (!onPage) style |= WS_VISIBLE;
+    if (!onPage)
+      style |= WS_VISIBLE;
     HWND child = CreateWindowExA(kind.exStyle, kind.className, spec.caption, style, spec.left,
                                  spec.top, spec.width, spec.height, onPage ? tabs : window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
                                  instance, nullptr);
-    if (!child) return false;
+    if (!child)
+      return false;
     controls_[i] = child;
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     if (spec.kind == ControlKind::kTab) {
       tabs = child;
+      // Narrow padding keeps all six tabs in one row with wider fonts too.
+      SendMessageA(tabs, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       for (int page = 0; page < kPageCount; ++page) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
@@ -111,8 +124,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
       // on to this window.
       g_tabProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabProc)));
-    } else if (spec.kind == ControlKind::kLabel && (spec.event != Event::kNone ||
-                                                    (spec.look & kHandPointer))) {
+    } else if (spec.kind == ControlKind::kLabel &&
+               (spec.event != Event::kNone || (spec.look & kHandPointer))) {
       g_labelProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelProc)));
     }
@@ -121,7 +134,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 }
 
 HFONT MainWindow::FontFor(const ControlSpec& spec) const {
-  if (spec.look & kSongFont) return songFont_;
+  if (spec.look & kSongFont)
+    return songFont_;
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -132,19 +146,22 @@ void MainWindow::Show(int showCommand) {
 
 void MainWindow::ShowPage(int page) {
   for (int i = 0; i < kControlCount; ++i) {
-    if (kControls[i].page == kBelowTabs) continue;
+    if (kControls[i].page == kBelowTabs)
+      continue;
     ShowWindow(controls_[i], kControls[i].page == page ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 void MainWindow::Raise(Control control, Event event) {
   const ControlSpec& spec = kControls[static_cast<int>(control)];
-  if (spec.event == event && spec.handler) RunHandler(spec.handler);
+  if (spec.event == event && spec.handler)
+    RunHandler(spec.handler);
 }
 
 // One handler at a time: an event that arrives while one runs starts nothing.
 void MainWindow::RunHandler(Handler handler) {
-  if (busy_) return;
+  if (busy_)
+    return;
   busy_ = true;
   handler(system_, *this);
   busy_ = false;
@@ -156,11 +173,13 @@ void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
   GetWindowTextA(item.hwndItem, text, sizeof text);
   HDC dc = item.hDC;
   RECT area = item.rcItem;
+  // Transparent: what lies behind the label shows through its text.
+  DrawThemeParentBackground(item.hwndItem, dc, &area);
   const int saved = SaveDC(dc);
   SetBkMode(dc, TRANSPARENT);
   SelectObject(dc, FontFor(spec));
-  const UINT format = DT_LEFT | DT_NOPREFIX |
-                      ((spec.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
+  const UINT format =
+      DT_LEFT | DT_NOPREFIX | ((spec.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
   if (spec.look & kEngraved) {
     RECT raised = area;
     OffsetRect(&raised, -1, -1);
@@ -188,19 +207,12 @@ std::string MainWindow::Text(Control control) const {
 }
 
 void MainWindow::SetText(Control control, const std::string& text) {
-  HWND child = Child(control);
-  SetWindowTextA(child, text.c_str());
-  if (kControls[static_cast<int>(control)].kind == ControlKind::kLabel) {
-    // Labels draw no background of their own: repaint what lies behind them.
-    HWND parent = GetParent(child);
-    RECT area;
-    GetWindowRect(child, &area);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  }
+  SetWindowTextA(Child(control), text.c_str());
 }
 
-void MainWindow::Close() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+void MainWindow::Close() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -220,15 +232,23 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (IsControlId(static_cast<int>(item->CtlID))) DrawLabel(*item);
+      if (IsControlId(static_cast<int>(item->CtlID)))
+        DrawLabel(*item);
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
-      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      HWND control = reinterpret_cast<HWND>(lParam);
+      const int id = GetDlgCtrlID(control);
       HDC dc = reinterpret_cast<HDC>(wParam);
-      if (IsControlId(id) && (SpecOf(id).look & kBlueText)) SetTextColor(dc, kBlue);
+      if (IsControlId(id) && (SpecOf(id).look & kBlueText))
+        SetTextColor(dc, kBlue);
       SetBkMode(dc, TRANSPARENT);
+      if (IsControlId(id) && SpecOf(id).page != kBelowTabs) {
+        // Page controls show the tab control's own background behind their text.
+        DrawThemeParentBackground(control, dc, nullptr);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_DESTROY:
@@ -246,7 +266,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
+  if (!self || !self->window_)
+    return DefWindowProcA(window, message, wParam, lParam);
   return self->HandleMessage(message, wParam, lParam);
 }
 
@@ -267,13 +288,15 @@ LRESULT CALLBACK MainWindow::LabelProc(HWND window, UINT message, WPARAM wParam,
   const int id = GetDlgCtrlID(window);
   if (IsControlId(id)) {
     const ControlSpec& spec = SpecOf(id);
-    if (message == WM_NCHITTEST) return HTCLIENT;  // statics are transparent to the mouse otherwise
+    if (message == WM_NCHITTEST)
+      return HTCLIENT;  // statics are transparent to the mouse otherwise
     if (message == WM_SETCURSOR && (spec.look & kHandPointer)) {
       SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
       return TRUE;
     }
     if (message == WM_LBUTTONDOWN) {
-      if (MainWindow* self = InstanceOf(window)) self->Raise(spec.id, Event::kLeftButtonDown);
+      if (MainWindow* self = InstanceOf(window))
+        self->Raise(spec.id, Event::kLeftButtonDown);
       return 0;
     }
   }

@@ -11,7 +11,7 @@ set(KELVARO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 file(GLOB KELVARO_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(kelvaro_platform STATIC ${KELVARO_PLATFORM_SOURCES})
-target_link_libraries(kelvaro_platform PUBLIC kelvaro_operations shell32 ole32 winmm advapi32 comctl32 gdi32 user32)
+target_link_libraries(kelvaro_platform PUBLIC kelvaro_operations shell32 ole32 winmm advapi32 comctl32 uxtheme gdi32 user32)
 
 # Pictures and sounds are made by committed scripts at build time.
 set(KELVARO_GENERATED ${CMAKE_BINARY_DIR}/generated)

@@ -10,7 +10,8 @@ namespace kelvaro {
 
 int Win32System::ShowMessage(const std::string& text, int style, const std::string& title) {
   UINT flags = static_cast<UINT>(style);
-  if (!(flags & MB_SYSTEMMODAL)) flags |= MB_TASKMODAL;
+  if (!(flags & MB_SYSTEMMODAL))
+    flags |= MB_TASKMODAL;
   return MessageBoxA(nullptr, text.c_str(), title.empty() ? kDefaultMessageTitle : title.c_str(),
                      flags);
 }
@@ -28,12 +29,15 @@ std::string Win32System::BrowseForFolder(const std::string& title) {
     browse.ulFlags = BIF_EDITBOX;
     if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
       char path[MAX_PATH] = "";
-      if (SHGetPathFromIDListA(item, path)) chosen = path;
+      if (SHGetPathFromIDListA(item, path))
+        chosen = path;
       CoTaskMemFree(item);
     }
   }
-  if (IsWindow(foreground)) SetForegroundWindow(foreground);
-  if (IsWindow(active)) SetActiveWindow(active);
+  if (IsWindow(foreground))
+    SetForegroundWindow(foreground);
+  if (IsWindow(active))
+    SetActiveWindow(active);
   return chosen;
 }
 

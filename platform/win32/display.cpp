@@ -39,7 +39,8 @@ ScreenSize Win32System::GetScreenSize() {
 
 DisplayMode Win32System::GetDisplayMode() {
   HDC screen = GetDC(nullptr);
-  if (!screen) return {};
+  if (!screen)
+    return {};
   const DisplayMode mode{GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES),
                          GetDeviceCaps(screen, BITSPIXEL), GetDeviceCaps(screen, VREFRESH)};
   ReleaseDC(nullptr, screen);
@@ -53,8 +54,7 @@ bool Win32System::SetDisplayMode(int width, int height, int bitsPerPixel, int re
 bool Win32System::ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) {
   static constexpr DWORD kFlags[] = {CDS_TEST, 0, CDS_UPDATEREGISTRY};
   DEVMODEA request = ModeRequest(mode);
-  return ChangeDisplaySettingsA(&request, kFlags[static_cast<int>(how)]) ==
-         DISP_CHANGE_SUCCESSFUL;
+  return ChangeDisplaySettingsA(&request, kFlags[static_cast<int>(how)]) == DISP_CHANGE_SUCCESSFUL;
 }
 
 }  // namespace kelvaro

@@ -11,7 +11,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+      return false;
     bytes.remove_prefix(written);
   }
   return true;
@@ -22,11 +23,13 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // Writes a temporary file beside the target and then puts it in the target's
 // place, so a failed write never leaves a cut file behind.
 bool Win32System::WriteFileBytes(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
+  if (path.empty())
+    return false;
   const PathSplit split = SplitAtLastBackslash(path);
   const std::string folder = split.hasBackslash ? split.head + "\\" : ".";
   char temporary[MAX_PATH];
-  if (!GetTempFileNameA(folder.c_str(), "kel", 0, temporary)) return false;
+  if (!GetTempFileNameA(folder.c_str(), "kel", 0, temporary))
+    return false;
   HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
@@ -50,7 +53,8 @@ bool Win32System::CreateFolder(const std::string& path) {
 std::optional<std::string> Win32System::ReadFileBytes(const std::string& path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
   std::string contents;
   char buffer[65536];
   DWORD read = 0;
@@ -59,7 +63,8 @@ std::optional<std::string> Win32System::ReadFileBytes(const std::string& path) {
     contents.append(buffer, read);
   }
   CloseHandle(file);
-  if (!ok) return std::nullopt;
+  if (!ok)
+    return std::nullopt;
   return contents;
 }
 
@@ -69,22 +74,26 @@ bool Win32System::FolderExists(const std::string& path) {
 }
 
 bool Win32System::DriveExists(char letter) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  if (letter < 'A' || letter > 'Z') return false;
+  if (letter >= 'a' && letter <= 'z')
+    letter = static_cast<char>(letter - 'a' + 'A');
+  if (letter < 'A' || letter > 'Z')
+    return false;
   return (GetLogicalDrives() >> (letter - 'A')) & 1;
 }
 
 std::string Win32System::GetShortPath(const std::string& path) {
   char buffer[MAX_PATH];
   const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
-  if (length == 0 || length >= sizeof buffer) return {};
+  if (length == 0 || length >= sizeof buffer)
+    return {};
   return std::string(buffer, length);
 }
 
 std::string Win32System::GetEnvironmentText(const std::string& name) {
   char buffer[32768];
   const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
-  if (length == 0 || length >= sizeof buffer) return {};
+  if (length == 0 || length >= sizeof buffer)
+    return {};
   return std::string(buffer, length);
 }
 

@@ -11,7 +11,8 @@ namespace {
 bool EnableShutdownPrivilege() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
-  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return true;
+  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
+    return true;
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
     return false;
@@ -35,20 +36,25 @@ bool IsNtFamily() {
 }  // namespace
 
 bool Win32System::ShutDownSystem(int mode, bool force) {
-  if (mode < kPowerOff || mode > kHibernate) return false;
-  if (!EnableShutdownPrivilege()) return false;
+  if (mode < kPowerOff || mode > kHibernate)
+    return false;
+  if (!EnableShutdownPrivilege())
+    return false;
   if (mode == kSuspend || mode == kHibernate) {
     return SetSystemPowerState(mode == kSuspend, force);
   }
-  UINT flags = mode == kRestart ? EWX_REBOOT
+  UINT flags = mode == kRestart  ? EWX_REBOOT
                : mode == kLogOff ? EWX_LOGOFF
                : IsNtFamily()    ? EWX_POWEROFF
                                  : EWX_SHUTDOWN;
-  if (force) flags |= EWX_FORCE;
+  if (force)
+    flags |= EWX_FORCE;
   return ExitWindowsEx(flags, 0);
 }
 
-void Win32System::EjectCdTray() { mciSendStringA("Set cdaudio door open wait", nullptr, 0, nullptr); }
+void Win32System::EjectCdTray() {
+  mciSendStringA("Set cdaudio door open wait", nullptr, 0, nullptr);
+}
 
 void Win32System::CloseCdTray() {
   mciSendStringA("Set cdaudio door closed wait", nullptr, 0, nullptr);

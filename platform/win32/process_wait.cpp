@@ -2,6 +2,8 @@
 
 namespace kelvaro {
 
-void WaitForProcessEnd(HANDLE process) { WaitForSingleObject(process, INFINITE); }
+void WaitForProcessEnd(HANDLE process) {
+  WaitForSingleObject(process, INFINITE);
+}
 
 }  // namespace kelvaro

@@ -7,7 +7,8 @@ namespace kelvaro {
 
 ServiceState Win32System::QueryServiceState(const std::string& name) {
   SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-  if (!manager) return ServiceState::kUnknown;
+  if (!manager)
+    return ServiceState::kUnknown;
   ServiceState state = ServiceState::kUnknown;
   if (SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS)) {
     SERVICE_STATUS status{};

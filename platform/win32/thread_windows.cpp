@@ -10,7 +10,8 @@ struct Search {
 
 BOOL CALLBACK CollectEnabled(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
-  if (window != search->keep && IsWindowEnabled(window)) search->found->push_back(window);
+  if (window != search->keep && IsWindowEnabled(window))
+    search->found->push_back(window);
   return TRUE;
 }
 
@@ -19,12 +20,14 @@ BOOL CALLBACK CollectEnabled(HWND window, LPARAM parameter) {
 DisabledThreadWindows::DisabledThreadWindows(HWND keep) {
   Search search{keep, &disabled_};
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&search));
-  for (HWND window : disabled_) EnableWindow(window, FALSE);
+  for (HWND window : disabled_)
+    EnableWindow(window, FALSE);
 }
 
 DisabledThreadWindows::~DisabledThreadWindows() {
   for (HWND window : disabled_) {
-    if (IsWindow(window)) EnableWindow(window, TRUE);
+    if (IsWindow(window))
+      EnableWindow(window, TRUE);
   }
 }
 

@@ -18,7 +18,8 @@ TEST(ControlTable, RowsFollowTheControlOrderOncePerControl) {
 TEST(ControlTable, PagesAndPlacesAreSane) {
   int tabs = 0;
   for (const ControlSpec& spec : kControls) {
-    if (spec.kind == ControlKind::kTab) ++tabs;
+    if (spec.kind == ControlKind::kTab)
+      ++tabs;
     EXPECT_GE(spec.page, kBelowTabs);
     EXPECT_LT(spec.page, kPageCount);
     EXPECT_GT(spec.width, 0);
@@ -48,10 +49,12 @@ TEST(ControlTable, CaptionsAreUniqueAmongButtonsBelowAndOnEachPage) {
   // the window has on page 1.
   std::set<std::string> seen;
   for (const ControlSpec& spec : kControls) {
-    if (std::string(spec.caption).empty() || spec.kind == ControlKind::kTab) continue;
+    if (std::string(spec.caption).empty() || spec.kind == ControlKind::kTab)
+      continue;
     const std::string key = std::to_string(spec.page) + "/" +
                             std::to_string(static_cast<int>(spec.kind)) + "/" + spec.caption;
-    if (spec.id == Control::按钮7) continue;  // the second 执行
+    if (spec.id == Control::按钮7)
+      continue;  // the second 执行
     EXPECT_TRUE(seen.insert(key).second) << spec.caption;
   }
 }

@@ -23,7 +23,7 @@ TEST(SplitRegistryPath, SplitsAtTheLastRealBackslash) {
       {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\Desktop",
        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop"},
       {".DEFAULT\\Environment\\TEMP", ".DEFAULT\\Environment", "TEMP"},
-      {"Desktop", "", "Desktop"},  // no backslash: a value under the root
+      {"Desktop", "", "Desktop"},                        // no backslash: a value under the root
       {"Software\\Kelvaro\\", "Software\\Kelvaro", ""},  // trailing backslash: default value
       // 5.0、Store Root: the ideographic comma is A1 A2 and stays in the value name.
       {"Identities\\Outlook Express\\5.0、Store Root", "Identities\\Outlook Express",
@@ -40,8 +40,8 @@ TEST(SplitRegistryPath, SplitsAtTheLastRealBackslash) {
 
 TEST(ShowCommandForWindowMode, ClampsAndDefaults) {
   const std::pair<std::optional<int>, int> cases[] = {
-      {std::nullopt, 1}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 4},
-      {6, 6},            {7, 6}, {99, 6}, {0, 0}, {-5, 0},
+      {std::nullopt, 1}, {1, 0}, {2, 1},  {3, 2}, {4, 3}, {5, 4}, {6, 6}, {7, 6},
+      {99, 6},           {0, 0}, {-5, 0},
   };
   for (const auto& [mode, show] : cases) {
     EXPECT_EQ(ShowCommandForWindowMode(mode), show) << mode.value_or(-999);
@@ -50,7 +50,7 @@ TEST(ShowCommandForWindowMode, ClampsAndDefaults) {
 
 TEST(VerbForShellOperation, MapsTheFiveOperations) {
   const std::pair<std::optional<int>, const char*> cases[] = {
-      {1, "edit"},  {2, "explore"}, {3, "find"},          {4, "open"},
+      {1, "edit"},  {2, "explore"}, {3, "find"},  {4, "open"},
       {5, "print"}, {0, nullptr},   {6, nullptr}, {std::nullopt, nullptr},
   };
   for (const auto& [operation, verb] : cases) {
