@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 
 #include "actions/about/contact_links.h"
+#include "actions/display/resolution_preset.h"
 #include "actions/tools/tools_page.h"
 #include "app/about_window.h"
 #include "app/makers.h"
@@ -24,7 +25,7 @@ constexpr int kBelow = kBelowTabs;
 const char* const kPageTitles[kPageCount] = {"分辨率", "XP优化", "转资料",
                                              "清系统", "小工具", "介绍"};
 
-const Handler kMainWindowCreated = nullptr;
+const Handler kMainWindowCreated = MainWindowCreated;
 
 const ControlSpec kControls[kControlCount] = {
     {C::选择夹1, kTab, "", kBelow, 6, 8, 295, 144},
@@ -44,7 +45,7 @@ const ControlSpec kControls[kControlCount] = {
     {C::单选9, kRadio, "22宽屏LCD", 0, 205, 87, 75, 15},
     {C::标签1, kLabel, "分辨率：", 0, 15, 115, 49, 20, kSongFont | kBlueText},
     {C::标签2, kLabel, "", 0, 64, 115, 144, 20, kSongFont | kBlueText},
-    {C::按钮1, kButton, "设置", 0, 236, 113, 43, 25, kSongFont, kClick},
+    {C::按钮1, kButton, "设置", 0, 236, 113, 43, 25, kSongFont, kClick, SetResolutionPreset},
 
     // Page 1, XP优化.
     {C::分组框4, kFrame, "服务快速优化", 1, 8, 26, 131, 112},

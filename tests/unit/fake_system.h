@@ -190,7 +190,10 @@ class FakeSystem : public System {
   bool ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) override {
     calls.push_back(ChangeMode(mode, how));
     const bool ok = changeSucceeds(mode, how);
-    if (ok && how != DisplayChange::kTest) displayMode = mode;
+    if (ok && how != DisplayChange::kTest) {
+      displayMode = mode;
+      screen = {mode.width, mode.height};
+    }
     return ok;
   }
   bool AskToKeepDisplayMode(int seconds) override {
