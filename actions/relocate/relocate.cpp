@@ -44,8 +44,7 @@ std::string RefusalText(TargetProblem problem, const std::string& target) {
 std::vector<std::string> ProfileFolders(System& system, const std::string& user) {
   std::vector<std::string> names;
   auto add = [&names](std::string name) {
-    if (!name.empty())
-      names.push_back(std::move(name));
+    if (!name.empty()) names.push_back(std::move(name));
   };
   add(system.GetEnvironmentText("USERPROFILE"));
   if (!user.empty()) {
@@ -69,8 +68,7 @@ bool MakeTarget(System& system, const std::string& target) {
     levels.push_back(path);
   }
   for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
-    if (!system.FolderExists(*level))
-      system.CreateFolder(*level);
+    if (!system.FolderExists(*level)) system.CreateFolder(*level);
   }
   return system.FolderExists(FolderPath(target));
 }
@@ -79,8 +77,7 @@ std::string WithUser(std::string_view source, const std::string& user) {
   constexpr std::string_view kUserVariable = "%USERNAME%";
   std::string text(source);
   const size_t at = text.find(kUserVariable);
-  if (at != std::string::npos)
-    text.replace(at, kUserVariable.size(), user);
+  if (at != std::string::npos) text.replace(at, kUserVariable.size(), user);
   return text;
 }
 
@@ -124,8 +121,7 @@ std::string RunCopies(Relocation& run, const RelocationItem& item) {
     system.ShowProgress(kAction, ++run.copiesDone, run.copies);
     const CommandResult result =
         system.RunCommand(CopyLine(system, copy, run.target), true, kHidden);
-    if (!sourceFound || !problem.empty())
-      continue;
+    if (!sourceFound || !problem.empty()) continue;
     anySource = true;
     if (!result.started) {
       problem = "复制命令未能启动";
@@ -176,8 +172,7 @@ void RelocateUserFolders(System& system, Form& form) {
   int copies = 0;
   bool anyTicked = false;
   for (const RelocationItem& item : kRelocationItems) {
-    if (!form.IsChecked(item.box))
-      continue;
+    if (!form.IsChecked(item.box)) continue;
     anyTicked = true;
     copies += static_cast<int>(item.copies.size());
   }

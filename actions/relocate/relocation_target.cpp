@@ -19,10 +19,8 @@ bool IsTrailByte(unsigned char byte) {
 // not a GBK character.
 size_t CharacterLength(std::string_view text, size_t at) {
   const auto byte = static_cast<unsigned char>(text[at]);
-  if (byte < 0x80)
-    return 1;
-  if (!IsLeadByte(byte) || at + 1 >= text.size())
-    return 0;
+  if (byte < 0x80) return 1;
+  if (!IsLeadByte(byte) || at + 1 >= text.size()) return 0;
   return IsTrailByte(static_cast<unsigned char>(text[at + 1])) ? 2 : 0;
 }
 
@@ -31,11 +29,9 @@ char Upper(char c) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
+  if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i]))
-      return false;
+    if (Upper(a[i]) != Upper(b[i])) return false;
   }
   return true;
 }
@@ -45,8 +41,7 @@ bool IsDeviceName(std::string_view level) {
   const std::string_view base = level.substr(0, level.find('.'));
   static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
   for (std::string_view device : kDevices) {
-    if (EqualsIgnoringCase(base, device))
-      return true;
+    if (EqualsIgnoringCase(base, device)) return true;
   }
   return base.size() == 4 &&
          (EqualsIgnoringCase(base.substr(0, 3), "COM") ||
@@ -62,14 +57,12 @@ bool IsValidLevel(std::string_view level) {
 
 std::string NormalizeTarget(std::string_view text) {
   const PathSplit split = SplitAtLastBackslash(text);
-  if (split.hasBackslash && split.tail.empty())
-    return split.head;
+  if (split.hasBackslash && split.tail.empty()) return split.head;
   return std::string(text);
 }
 
 TargetProblem CheckTarget(std::string_view target, const TargetFacts& facts) {
-  if (target.empty())
-    return TargetProblem::kEmpty;
+  if (target.empty()) return TargetProblem::kEmpty;
   if (target.size() < 2 || Upper(target[0]) < 'A' || Upper(target[0]) > 'Z' || target[1] != ':' ||
       (target.size() > 2 && target[2] != '\\')) {
     return TargetProblem::kNotOnDrive;
@@ -80,8 +73,7 @@ TargetProblem CheckTarget(std::string_view target, const TargetFacts& facts) {
   size_t levelStart = 3;
   for (size_t at = 2; at < target.size(); ++characters) {
     const size_t length = CharacterLength(target, at);
-    if (length == 0)
-      return TargetProblem::kInvalidName;
+    if (length == 0) return TargetProblem::kInvalidName;
     const char c = target[at];
     if (length == 1) {
       if (kUnsafeTargetCharacters.find(c) != std::string_view::npos) {
@@ -104,25 +96,20 @@ TargetProblem CheckTarget(std::string_view target, const TargetFacts& facts) {
     return TargetProblem::kInvalidName;
   }
 
-  if (characters + kLongestRelocationSuffix > kMaxFolderPath)
-    return TargetProblem::kTooLong;
-  if (!facts.driveExists)
-    return TargetProblem::kNoSuchDrive;
+  if (characters + kLongestRelocationSuffix > kMaxFolderPath) return TargetProblem::kTooLong;
+  if (!facts.driveExists) return TargetProblem::kNoSuchDrive;
   for (const std::string& profile : facts.profileFolders) {
-    if (IsSameOrInside(target, profile))
-      return TargetProblem::kInsideProfile;
+    if (IsSameOrInside(target, profile)) return TargetProblem::kInsideProfile;
   }
   return TargetProblem::kNone;
 }
 
 bool IsSameOrInside(std::string_view path, std::string_view folder) {
   const std::string base = NormalizeTarget(folder);
-  if (base.empty() || path.size() < base.size())
-    return false;
+  if (base.empty() || path.size() < base.size()) return false;
   for (size_t at = 0; at < base.size();) {
     const size_t length = CharacterLength(base, at);
-    if (length == 0 || CharacterLength(path, at) != length)
-      return false;
+    if (length == 0 || CharacterLength(path, at) != length) return false;
     if (length == 1 ? Upper(base[at]) != Upper(path[at])
                     : base.compare(at, 2, path.substr(at, 2)) != 0) {
       return false;

@@ -141,15 +141,13 @@ TEST(RelocationTarget, RandomTextsAcceptedAreOneSafeWord) {
   int accepted = 0;
   for (int round = 0; round < 50000; ++round) {
     std::string text;
-    if (round % 2)
-      text = "D:\\";
+    if (round % 2) text = "D:\\";
     for (size_t i = length(random); i > 0; --i)
       text += kAlphabet[pick(random)];
 
     const std::string target = NormalizeTarget(text);
     ASSERT_TRUE(target == text || target + "\\" == text) << text;
-    if (Judge(target) != P::kNone)
-      continue;
+    if (Judge(target) != P::kNone) continue;
     ++accepted;
     SCOPED_TRACE("accepted: " + target);
     EXPECT_TRUE(target.size() == 2 || target[2] == '\\');
