@@ -157,8 +157,7 @@ TEST(CleanSystem, ContextMenuCountsOnlyTheRebuiltKey) {
   // removed with its key must come back.
   FakeSystem system;
   system.runResult = [](const std::string& line) {
-    if (line == kRegAdd)
-      return CommandResult{true, 1};
+    if (line == kRegAdd) return CommandResult{true, 1};
     return CommandResult{true, line.starts_with("regsvr32") ? 3u : 1u};
   };
   FakeForm form{C::选择框13};
@@ -199,8 +198,7 @@ TEST(SelectAllCleaningItems, GivesTheSixBoxesItsStateAndLeavesItAlone) {
 TEST(SelectAllCleaningItems, OnlyTheButtonAndSelectAllHaveHandlersOnThePage) {
   // An item box with a handler of its own could change 全选 behind the user's back.
   for (const ControlSpec& spec : kControls) {
-    if (spec.page != 3)
-      continue;
+    if (spec.page != 3) continue;
     SCOPED_TRACE(spec.caption);
     if (spec.id == C::按钮9) {
       EXPECT_EQ(spec.handler, &CleanSystem);

@@ -72,8 +72,7 @@ TEST(CleaningScripts, OnlyPrintableAsciiOutsideTheGuardFolderLine) {
   for (const ScriptCase& script : kScripts) {
     const std::vector<std::string> lines = Lines(script.image);
     for (size_t i = 0; i < lines.size(); ++i) {
-      if (script.image == kAutorunInfScript && i == 6)
-        continue;
+      if (script.image == kAutorunInfScript && i == 6) continue;
       for (unsigned char byte : lines[i]) {
         EXPECT_TRUE(byte >= 0x20 && byte <= 0x7E)
             << script.name << " line " << i + 1 << " byte " << int(byte);
@@ -134,8 +133,7 @@ std::vector<std::string> Words(const std::string& command) {
     if (c == '"') {
       quoted = !quoted;
     } else if (c == ' ' && !quoted) {
-      if (!word.empty())
-        words.push_back(word);
+      if (!word.empty()) words.push_back(word);
       word.clear();
     } else {
       word += c;
@@ -145,26 +143,21 @@ std::vector<std::string> Words(const std::string& command) {
 }
 
 bool Matches(const std::string& pattern, const std::string& name) {
-  if (pattern == "*.*")
-    return true;
-  if (pattern.starts_with("*."))
-    return name.ends_with(pattern.substr(1));
+  if (pattern == "*.*") return true;
+  if (pattern.starts_with("*.")) return name.ends_with(pattern.substr(1));
   return pattern == name;
 }
 
 // Whether `command` (one of rd, del; already expanded) removes the file `path`.
 bool Removes(const std::string& command, const std::string& path) {
   const std::vector<std::string> words = Words(command);
-  if (words.empty() || (words[0] != "rd" && words[0] != "del"))
-    return false;
+  if (words.empty() || (words[0] != "rd" && words[0] != "del")) return false;
   const bool subfolders = std::ranges::find(words, "/s") != words.end();
   for (size_t i = 1; i < words.size(); ++i) {
     const std::string& target = words[i];
-    if (target.starts_with("/"))
-      continue;
+    if (target.starts_with("/")) continue;
     if (words[0] == "rd") {
-      if (path.starts_with(target + "\\"))
-        return true;
+      if (path.starts_with(target + "\\")) return true;
       continue;
     }
     const size_t slash = target.rfind('\\');
@@ -173,8 +166,7 @@ bool Removes(const std::string& command, const std::string& path) {
     const size_t pathSlash = path.rfind('\\');
     const bool inside =
         subfolders ? path.starts_with(folder + "\\") : path.substr(0, pathSlash) == folder;
-    if (inside && Matches(pattern, path.substr(pathSlash + 1)))
-      return true;
+    if (inside && Matches(pattern, path.substr(pathSlash + 1))) return true;
   }
   return false;
 }
@@ -191,8 +183,7 @@ std::string LineRemoving(std::string_view image, const std::string& scriptPath) 
       const size_t amp = rest.find('&');
       std::string command = rest.substr(0, amp);
       command.erase(0, command.find_first_not_of(' '));
-      if (Removes(command, path))
-        return line;
+      if (Removes(command, path)) return line;
       rest = amp == std::string::npos ? "" : rest.substr(amp + 1);
     }
   }
