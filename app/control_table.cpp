@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 
 #include "actions/about/contact_links.h"
+#include "actions/clean/clean_system.h"
 #include "actions/display/resolution_preset.h"
 #include "actions/tools/tools_page.h"
 #include "app/about_window.h"
@@ -82,8 +83,8 @@ const ControlSpec kControls[kControlCount] = {
     {C::选择框16, kCheck, "清理、免疫Autorun.inf", 3, 12, 116, 150, 15},
     {C::选择框14, kCheck, "删除默认共享", 3, 138, 32, 104, 15},
     {C::选择框15, kCheck, "清空 Cookies", 3, 138, 60, 104, 15},
-    {C::选择框17, kCheck, "全选", 3, 138, 88, 103, 16, kBlueText, kClick},
-    {C::按钮9, kButton, "清理", 3, 245, 110, 40, 24, kPlain, kClick},
+    {C::选择框17, kCheck, "全选", 3, 138, 88, 103, 16, kBlueText, kClick, SelectAllCleaningItems},
+    {C::按钮9, kButton, "清理", 3, 245, 110, 40, 24, kPlain, kClick, CleanSystem},
 
     // Page 4, 小工具: a grid of four rows and four columns.
     {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick,
