@@ -8,6 +8,7 @@
 namespace kelvaro {
 
 // Every control of MainWindow, in the order the window creates them.
+// clang-format off
 enum class Control {
   // The tab control.
   选择夹1,
@@ -35,6 +36,7 @@ enum class Control {
   按钮10, 按钮3, 按钮4, 按钮2, 按钮5, 按钮29, 按钮27, 按钮28,
   kCount
 };
+// clang-format on
 
 class Form {
  public:

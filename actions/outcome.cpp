@@ -16,7 +16,8 @@ std::string Outcome::Text(const std::string& success, const std::string& heading
       }
     }
   }
-  for (const std::string& note : notes_) text += "\r\n" + note;
+  for (const std::string& note : notes_)
+    text += "\r\n" + note;
   return text;
 }
 

@@ -2,13 +2,19 @@
 // controls count from the tab control's top-left corner.
 #include "app/control_table.h"
 
+#include "actions/about/contact_links.h"
+#include "actions/display/resolution_preset.h"
+#include "actions/tools/tools_page.h"
+#include "app/about_window.h"
 #include "app/makers.h"
 #include "actions/services/services.h"
 
 namespace kelvaro {
 namespace {
 
-void ExitProgram(System&, Form& form) { form.Close(); }
+void ExitProgram(System&, Form& form) {
+  form.Close();
+}
 
 using enum ControlKind;
 using enum Event;
@@ -20,7 +26,7 @@ constexpr int kBelow = kBelowTabs;
 const char* const kPageTitles[kPageCount] = {"分辨率", "XP优化", "转资料",
                                              "清系统", "小工具", "介绍"};
 
-const Handler kMainWindowCreated = nullptr;
+const Handler kMainWindowCreated = MainWindowCreated;
 
 const ControlSpec kControls[kControlCount] = {
     {C::选择夹1, kTab, "", kBelow, 6, 8, 295, 144},
@@ -40,7 +46,7 @@ const ControlSpec kControls[kControlCount] = {
     {C::单选9, kRadio, "22宽屏LCD", 0, 205, 87, 75, 15},
     {C::标签1, kLabel, "分辨率：", 0, 15, 115, 49, 20, kSongFont | kBlueText},
     {C::标签2, kLabel, "", 0, 64, 115, 144, 20, kSongFont | kBlueText},
-    {C::按钮1, kButton, "设置", 0, 236, 113, 43, 25, kSongFont, kClick},
+    {C::按钮1, kButton, "设置", 0, 236, 113, 43, 25, kSongFont, kClick, SetResolutionPreset},
 
     // Page 1, XP优化.
     {C::分组框4, kFrame, "服务快速优化", 1, 8, 26, 131, 112},
@@ -80,22 +86,23 @@ const ControlSpec kControls[kControlCount] = {
     {C::按钮9, kButton, "清理", 3, 245, 110, 40, 24, kPlain, kClick},
 
     // Page 4, 小工具: a grid of four rows and four columns.
-    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick},
-    {C::按钮23, kButton, "计划任务", 4, 82, 26, 56, 24, kPlain, kClick},
-    {C::按钮24, kButton, "事件查看", 4, 157, 26, 56, 24, kPlain, kClick},
-    {C::按钮25, kButton, "证书管理", 4, 232, 26, 56, 24, kPlain, kClick},
-    {C::按钮11, kButton, "注册表", 4, 7, 55, 56, 24, kPlain, kClick},
-    {C::按钮12, kButton, "组策略", 4, 82, 55, 56, 24, kPlain, kClick},
-    {C::按钮13, kButton, "DX诊断", 4, 157, 55, 56, 24, kPlain, kClick},
-    {C::按钮22, kButton, "XP更新", 4, 232, 55, 56, 24, kPlain, kClick},
-    {C::按钮15, kButton, "设备管理", 4, 7, 84, 56, 24, kPlain, kClick},
-    {C::按钮16, kButton, "远程桌面", 4, 82, 84, 56, 24, kPlain, kClick},
-    {C::按钮17, kButton, "服务配置", 4, 157, 84, 56, 24, kPlain, kClick},
-    {C::按钮14, kButton, "系统配置", 4, 232, 84, 56, 24, kPlain, kClick},
-    {C::按钮18, kButton, "磁盘检测", 4, 7, 114, 56, 24, kPlain, kClick},
-    {C::按钮19, kButton, "共享管理", 4, 82, 114, 56, 24, kPlain, kClick},
-    {C::按钮20, kButton, "程序卸载", 4, 157, 114, 56, 24, kPlain, kClick},
-    {C::按钮21, kButton, "控制面板", 4, 232, 114, 56, 24, kPlain, kClick},
+    {C::按钮26, kButton, "生成ADSL", 4, 7, 26, 56, 24, kSongFont, kClick,
+     CreateBroadbandConnection},
+    {C::按钮23, kButton, "计划任务", 4, 82, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮23)},
+    {C::按钮24, kButton, "事件查看", 4, 157, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮24)},
+    {C::按钮25, kButton, "证书管理", 4, 232, 26, 56, 24, kPlain, kClick, LauncherFor(C::按钮25)},
+    {C::按钮11, kButton, "注册表", 4, 7, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮11)},
+    {C::按钮12, kButton, "组策略", 4, 82, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮12)},
+    {C::按钮13, kButton, "DX诊断", 4, 157, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮13)},
+    {C::按钮22, kButton, "XP更新", 4, 232, 55, 56, 24, kPlain, kClick, LauncherFor(C::按钮22)},
+    {C::按钮15, kButton, "设备管理", 4, 7, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮15)},
+    {C::按钮16, kButton, "远程桌面", 4, 82, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮16)},
+    {C::按钮17, kButton, "服务配置", 4, 157, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮17)},
+    {C::按钮14, kButton, "系统配置", 4, 232, 84, 56, 24, kPlain, kClick, LauncherFor(C::按钮14)},
+    {C::按钮18, kButton, "磁盘检测", 4, 7, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮18)},
+    {C::按钮19, kButton, "共享管理", 4, 82, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮19)},
+    {C::按钮20, kButton, "程序卸载", 4, 157, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮20)},
+    {C::按钮21, kButton, "控制面板", 4, 232, 114, 56, 24, kPlain, kClick, LauncherFor(C::按钮21)},
 
     // Page 5, 介绍.
     {C::分组框6, kFrame, "", 5, 7, 20, 274, 117},
@@ -104,18 +111,20 @@ const ControlSpec kControls[kControlCount] = {
     {C::标签5, kLabel, "程序编写及测试：" KELVARO_TEAM_NAME, 5, 15, 72, 260, 15, kEngraved},
     {C::标签6, kLabel, "本软件免费使用，操作前请备份重要数据。", 5, 15, 92, 253, 15, kEngraved},
     {C::标签7, kLabel, "网站：" KELVARO_WEB_HOST, 5, 15, 115, 121, 15,
-     kEngraved | kBlueText | kHandPointer, kLeftButtonDown},
+     kEngraved | kBlueText | kHandPointer, kLeftButtonDown, OpenContactMail},
     {C::标签10, kLabel, "QQ:" KELVARO_CHAT_NUMBER_SHOWN, 5, 181, 116, 83, 15,
-     kEngraved | kBlueText | kHandPointer, kLeftButtonDown},
+     kEngraved | kBlueText | kHandPointer, kLeftButtonDown, OpenContactChat},
 
     // Below the tab control.
-    {C::按钮10, kButton, "注销电脑", kBelow, 12, 157, 58, 22, kPlain, kClick},
-    {C::按钮3, kButton, "关闭光驱", kBelow, 84, 157, 58, 22, kPlain, kClick},
-    {C::按钮4, kButton, "关机", kBelow, 9, 189, 58, 22, kPlain, kClick},
-    {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick},
-    {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick},
-    {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick},
-    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick},
+    {C::按钮10, kButton, "注销电脑", kBelow, 12, 157, 58, 22, kPlain, kClick,
+     PowerButtonFor(C::按钮10)},
+    {C::按钮3, kButton, "关闭光驱", kBelow, 84, 157, 58, 22, kPlain, kClick, CloseDriveTray},
+    {C::按钮4, kButton, "关机", kBelow, 9, 189, 58, 22, kPlain, kClick, PowerButtonFor(C::按钮4)},
+    {C::按钮2, kButton, "弹出光驱", kBelow, 84, 189, 58, 22, kPlain, kClick, OpenDriveTray},
+    {C::按钮5, kButton, "重启电脑", kBelow, 8, 221, 58, 22, kPlain, kClick,
+     PowerButtonFor(C::按钮5)},
+    {C::按钮29, kButton, "赞助作者", kBelow, 84, 224, 58, 22, kSongFont, kClick, OpenSponsorPage},
+    {C::按钮27, kButton, "关于软件", kBelow, 192, 163, 80, 32, kPlain, kClick, ShowAboutWindow},
     {C::按钮28, kButton, "退出软件", kBelow, 192, 211, 80, 32, kPlain, kClick, ExitProgram},
 };
 

@@ -14,9 +14,9 @@ enum class Event { kNone, kClick, kLeftButtonDown };
 // How a control looks beyond its kind; flags may be combined.
 enum Look : uint8_t {
   kPlain = 0,
-  kSongFont = 1,     // 宋体 with 12-pixel characters instead of the default GUI font
+  kSongFont = 1,  // 宋体 with 12-pixel characters instead of the default GUI font
   kBlueText = 2,
-  kEngraved = 4,     // white copy one pixel up and left, wrapped onto further lines
+  kEngraved = 4,  // white copy one pixel up and left, wrapped onto further lines
   kHandPointer = 8,
 };
 
@@ -35,6 +35,8 @@ struct ControlSpec {
 };
 
 inline constexpr int kControlCount = static_cast<int>(Control::kCount);
+// Control ids are the row number plus this; clear of IDOK and IDCANCEL, which dialog keys send.
+inline constexpr int kFirstControlId = 100;
 extern const ControlSpec kControls[kControlCount];
 
 inline constexpr int kPageCount = 6;

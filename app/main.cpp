@@ -1,7 +1,6 @@
 // Start-up: create MainWindow, show it and run the message loop until it is gone.
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "app/main_window.h"
 #include "platform/win32/win32_system.h"
@@ -9,12 +8,12 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  OleInitialize(nullptr);
 
   kelvaro::Win32System system;
   int exitCode = 0;
   {
     kelvaro::MainWindow window(system);
+    system.SetProgressDisplay(&window);
     if (!window.Create(instance)) {
       MessageBoxA(nullptr, "无法创建主窗口，程序即将退出。", kelvaro::kMainWindowCaption,
                   MB_ICONERROR | MB_TASKMODAL);
@@ -30,6 +29,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
       }
     }
   }
-  OleUninitialize();
   return exitCode;
 }

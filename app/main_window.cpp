@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "app/resources.h"
 
@@ -8,15 +9,18 @@ namespace kelvaro {
 namespace {
 
 constexpr char kWindowClass[] = "KelvaroMainWindow";
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // The original window procedures of the subclassed tab control and labels.
 WNDPROC g_tabProc = nullptr;
 WNDPROC g_labelProc = nullptr;
 
-const ControlSpec& SpecOf(int id) { return kControls[id - kFirstControlId]; }
-bool IsControlId(int id) { return id >= kFirstControlId && id < kFirstControlId + kControlCount; }
+const ControlSpec& SpecOf(int id) {
+  return kControls[id - kFirstControlId];
+}
+bool IsControlId(int id) {
+  return id >= kFirstControlId && id < kFirstControlId + kControlCount;
+}
 
 MainWindow* InstanceOf(HWND anyWindowOfIt) {
   HWND top = GetAncestor(anyWindowOfIt, GA_ROOT);
@@ -62,17 +66,17 @@ bool MainWindow::Create(HINSTANCE instance) {
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kMainWindowIconId));
-  windowClass.hIconSm = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(kMainWindowIconId), IMAGE_ICON,
-                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kMainWindowIconId),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
   if (!RegisterClassExA(&windowClass)) return false;
 
-  songFont_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, "宋体");
+  songFont_ =
+      CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   window_ = CreateWindowExA(0, kWindowClass, kMainWindowCaption,
@@ -101,6 +105,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     if (spec.kind == ControlKind::kTab) {
       tabs = child;
+      // Narrow padding keeps all six tabs in one row with wider fonts too.
+      SendMessageA(tabs, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       for (int page = 0; page < kPageCount; ++page) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
@@ -111,8 +117,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
       // on to this window.
       g_tabProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabProc)));
-    } else if (spec.kind == ControlKind::kLabel && (spec.event != Event::kNone ||
-                                                    (spec.look & kHandPointer))) {
+    } else if (spec.kind == ControlKind::kLabel &&
+               (spec.event != Event::kNone || (spec.look & kHandPointer))) {
       g_labelProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelProc)));
     }
@@ -142,12 +148,29 @@ void MainWindow::Raise(Control control, Event event) {
   if (spec.event == event && spec.handler) RunHandler(spec.handler);
 }
 
-// One handler at a time: an event that arrives while one runs starts nothing.
+// One handler at a time: an event that arrives while one runs starts nothing,
+// and the window takes no input until it has ended.
 void MainWindow::RunHandler(Handler handler) {
   if (busy_) return;
   busy_ = true;
+  HWND focus = GetFocus();
+  const bool wasEnabled = IsWindowEnabled(window_);
+  EnableWindow(window_, FALSE);
   handler(system_, *this);
+  if (actionRunning_) ShowProgress({}, 0, 0);
+  if (wasEnabled) EnableWindow(window_, TRUE);
+  if (focus && IsWindow(focus)) SetFocus(focus);
   busy_ = false;
+  if (closeRequested_) DestroyWindow(window_);
+}
+
+void MainWindow::ShowProgress(const std::string& action, int step, int total) {
+  std::string caption = kMainWindowCaption;
+  if (!action.empty()) {
+    caption += " - " + action + " " + std::to_string(step) + "/" + std::to_string(total);
+  }
+  SetWindowTextA(window_, caption.c_str());
+  actionRunning_ = !action.empty();
 }
 
 void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
@@ -156,11 +179,13 @@ void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
   GetWindowTextA(item.hwndItem, text, sizeof text);
   HDC dc = item.hDC;
   RECT area = item.rcItem;
+  // Transparent: what lies behind the label shows through its text.
+  DrawThemeParentBackground(item.hwndItem, dc, &area);
   const int saved = SaveDC(dc);
   SetBkMode(dc, TRANSPARENT);
   SelectObject(dc, FontFor(spec));
-  const UINT format = DT_LEFT | DT_NOPREFIX |
-                      ((spec.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
+  const UINT format =
+      DT_LEFT | DT_NOPREFIX | ((spec.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
   if (spec.look & kEngraved) {
     RECT raised = area;
     OffsetRect(&raised, -1, -1);
@@ -188,19 +213,12 @@ std::string MainWindow::Text(Control control) const {
 }
 
 void MainWindow::SetText(Control control, const std::string& text) {
-  HWND child = Child(control);
-  SetWindowTextA(child, text.c_str());
-  if (kControls[static_cast<int>(control)].kind == ControlKind::kLabel) {
-    // Labels draw no background of their own: repaint what lies behind them.
-    HWND parent = GetParent(child);
-    RECT area;
-    GetWindowRect(child, &area);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  }
+  SetWindowTextA(Child(control), text.c_str());
 }
 
-void MainWindow::Close() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+void MainWindow::Close() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -225,12 +243,29 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
-      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      HWND control = reinterpret_cast<HWND>(lParam);
+      const int id = GetDlgCtrlID(control);
       HDC dc = reinterpret_cast<HDC>(wParam);
       if (IsControlId(id) && (SpecOf(id).look & kBlueText)) SetTextColor(dc, kBlue);
       SetBkMode(dc, TRANSPARENT);
+      if (IsControlId(id) && SpecOf(id).page != kBelowTabs) {
+        // Page controls show the tab control's own background behind their text.
+        DrawThemeParentBackground(control, dc, nullptr);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_CLOSE:
+      // Closing waits for the running action: it is never cut half done.
+      if (busy_) {
+        closeRequested_ = true;
+        return 0;
+      }
+      DestroyWindow(window_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down would cut the command that is running.
+      return actionRunning_ ? FALSE : TRUE;
     case WM_DESTROY:
       window_ = nullptr;
       PostQuitMessage(0);

@@ -1,5 +1,6 @@
 // The program's one window: the tab control with six pages and the buttons
-// below it, built from the control table.
+// below it, built from the control table. While an action runs the window
+// takes no input, keeps painting, and shows the action's progress in its caption.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +8,11 @@
 #include "actions/form.h"
 #include "app/control_table.h"
 #include "platform/system.h"
+#include "platform/win32/win32_system.h"
 
 namespace kelvaro {
 
-class MainWindow final : public Form {
+class MainWindow final : public Form, public ProgressDisplay {
  public:
   explicit MainWindow(System& system) : system_(system) {}
   ~MainWindow() override;
@@ -28,6 +30,8 @@ class MainWindow final : public Form {
   std::string Text(Control control) const override;
   void SetText(Control control, const std::string& text) override;
   void Close() override;
+
+  void ShowProgress(const std::string& action, int step, int total) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,7 +51,9 @@ class MainWindow final : public Form {
   HWND window_ = nullptr;
   HWND controls_[kControlCount] = {};
   HFONT songFont_ = nullptr;
-  bool busy_ = false;
+  bool busy_ = false;            // a handler is running
+  bool actionRunning_ = false;   // a handler is working through its steps
+  bool closeRequested_ = false;  // a close that waits for the handler to end
 };
 
 }  // namespace kelvaro

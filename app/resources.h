@@ -4,3 +4,6 @@
 // The lowest icon id is the program file's own icon, which the shell shows.
 #define kProgramFileIconId 1
 #define kMainWindowIconId 2
+
+// The about window's chime, a RIFF WAVE file as a resource of type "WAVE".
+#define kAboutChimeId 101

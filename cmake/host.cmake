@@ -4,7 +4,8 @@ enable_testing()
 find_package(GTest REQUIRED)
 
 file(GLOB KELVARO_UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-add_executable(unit_tests ${KELVARO_UNIT_SOURCES} ${CMAKE_SOURCE_DIR}/app/control_table.cpp)
+add_executable(unit_tests ${KELVARO_UNIT_SOURCES} ${CMAKE_SOURCE_DIR}/app/control_table.cpp
+                          ${CMAKE_SOURCE_DIR}/tests/about_window_stand_in.cpp)
 target_link_libraries(unit_tests PRIVATE kelvaro_actions GTest::gtest GTest::gmock
                       GTest::gtest_main)
 include(GoogleTest)

@@ -3,8 +3,14 @@
 #   make-prefix.sh PREFIX_FOLDER
 # The prefix lives under the build folder, HOME points inside the build folder,
 # and no drive is mapped but C: and a D: folder of the prefix's own.
+#   make-prefix.sh --if-stale PREFIX_FOLDER   only when the scripts changed since it was made
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+stamp=$(cat "$here/make-prefix.sh" "$here/wine-env.sh" | sha256sum | cut -d' ' -f1)
+if [ "$1" = "--if-stale" ]; then
+  shift
+  [ "$(cat "$1/.made-by" 2>/dev/null)" = "$stamp" ] && exit 0
+fi
 prefix=$(realpath -m "$1")
 build=$(realpath -m "${KELVARO_BUILD:-$here/../build}")
 case "$prefix/" in
@@ -46,6 +52,15 @@ run_reg() { wine reg "$@" >/dev/null 2>&1; }
 wine winecfg -v winxp64 >/dev/null 2>&1
 run_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
 run_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+# No network: web requests (the about window's page) go to a proxy on a closed
+# local port, so not even a host name is looked up.
+inet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+run_reg add "$inet" /v ProxyEnable /t REG_DWORD /d 1 /f
+run_reg add "$inet" /v ProxyServer /d 127.0.0.1:9 /f
+# Links opened through the shell stay in the prefix: Wine's own handler for
+# http, https and mailto would start the host's browser or mail program.
+run_reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d '' /f
+run_reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /d '' /f
 
 # The folders a Chinese Windows XP has, and the short names its commands use.
 c="$prefix/drive_c"
@@ -61,4 +76,5 @@ ln -sfn Favorites "$profile/Favori~1"
 ln -sfn "My Documents" "$profile/Mydocu~1"
 wineserver -w
 keep_only_own_drives
+echo "$stamp" > "$prefix/.made-by"
 echo "prefix ready: $prefix"

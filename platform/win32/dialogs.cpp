@@ -42,6 +42,4 @@ bool Win32System::AskToKeepDisplayMode(int /*seconds*/) {
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
 }
 
-void Win32System::ShowProgress(const std::string& /*action*/, int /*step*/, int /*total*/) {}
-
 }  // namespace kelvaro

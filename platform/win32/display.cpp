@@ -53,8 +53,7 @@ bool Win32System::SetDisplayMode(int width, int height, int bitsPerPixel, int re
 bool Win32System::ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) {
   static constexpr DWORD kFlags[] = {CDS_TEST, 0, CDS_UPDATEREGISTRY};
   DEVMODEA request = ModeRequest(mode);
-  return ChangeDisplaySettingsA(&request, kFlags[static_cast<int>(how)]) ==
-         DISP_CHANGE_SUCCESSFUL;
+  return ChangeDisplaySettingsA(&request, kFlags[static_cast<int>(how)]) == DISP_CHANGE_SUCCESSFUL;
 }
 
 }  // namespace kelvaro

@@ -36,11 +36,12 @@ bool IsNtFamily() {
 
 bool Win32System::ShutDownSystem(int mode, bool force) {
   if (mode < kPowerOff || mode > kHibernate) return false;
-  if (!EnableShutdownPrivilege()) return false;
+  // Logging off needs no privilege; everything else does.
+  if (!EnableShutdownPrivilege() && mode != kLogOff) return false;
   if (mode == kSuspend || mode == kHibernate) {
     return SetSystemPowerState(mode == kSuspend, force);
   }
-  UINT flags = mode == kRestart ? EWX_REBOOT
+  UINT flags = mode == kRestart  ? EWX_REBOOT
                : mode == kLogOff ? EWX_LOGOFF
                : IsNtFamily()    ? EWX_POWEROFF
                                  : EWX_SHUTDOWN;
@@ -48,7 +49,9 @@ bool Win32System::ShutDownSystem(int mode, bool force) {
   return ExitWindowsEx(flags, 0);
 }
 
-void Win32System::EjectCdTray() { mciSendStringA("Set cdaudio door open wait", nullptr, 0, nullptr); }
+void Win32System::EjectCdTray() {
+  mciSendStringA("Set cdaudio door open wait", nullptr, 0, nullptr);
+}
 
 void Win32System::CloseCdTray() {
   mciSendStringA("Set cdaudio door closed wait", nullptr, 0, nullptr);

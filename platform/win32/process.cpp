@@ -16,8 +16,8 @@ CommandResult Win32System::RunCommand(const std::string& commandLine, bool wait,
   startup.wShowWindow = static_cast<WORD>(ShowCommandForWindowMode(windowMode));
   PROCESS_INFORMATION process{};
   std::string line = commandLine;  // CreateProcessA may write into its command line
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
     return {};
   }
   CommandResult result{true, 0};

@@ -9,11 +9,16 @@ namespace {
 
 HKEY RootKey(int root) {
   switch (root) {
-    case kClassesRoot: return HKEY_CLASSES_ROOT;
-    case kCurrentConfig: return HKEY_CURRENT_CONFIG;
-    case kLocalMachine: return HKEY_LOCAL_MACHINE;
-    case kUsers: return HKEY_USERS;
-    default: return HKEY_CURRENT_USER;
+    case kClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case kCurrentConfig:
+      return HKEY_CURRENT_CONFIG;
+    case kLocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case kUsers:
+      return HKEY_USERS;
+    default:
+      return HKEY_CURRENT_USER;
   }
 }
 

@@ -19,7 +19,8 @@ BOOL CALLBACK CollectEnabled(HWND window, LPARAM parameter) {
 DisabledThreadWindows::DisabledThreadWindows(HWND keep) {
   Search search{keep, &disabled_};
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&search));
-  for (HWND window : disabled_) EnableWindow(window, FALSE);
+  for (HWND window : disabled_)
+    EnableWindow(window, FALSE);
 }
 
 DisabledThreadWindows::~DisabledThreadWindows() {

@@ -6,8 +6,17 @@
 
 namespace kelvaro {
 
+// Where a long action's progress is shown (the main window).
+class ProgressDisplay {
+ public:
+  virtual ~ProgressDisplay() = default;
+  virtual void ShowProgress(const std::string& action, int step, int total) = 0;
+};
+
 class Win32System : public System {
  public:
+  void SetProgressDisplay(ProgressDisplay* display) { progressDisplay_ = display; }
+
   CommandResult RunCommand(const std::string& commandLine, bool wait,
                            std::optional<int> windowMode) override;
   bool OpenWithShell(std::optional<int> operation, const std::string& document) override;
@@ -34,6 +43,9 @@ class Win32System : public System {
   bool ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) override;
   bool AskToKeepDisplayMode(int seconds) override;
   void ShowProgress(const std::string& action, int step, int total) override;
+
+ private:
+  ProgressDisplay* progressDisplay_ = nullptr;
 };
 
 }  // namespace kelvaro

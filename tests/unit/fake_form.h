@@ -18,7 +18,8 @@ class FakeForm : public Form {
 
   FakeForm() = default;
   FakeForm(std::initializer_list<Control> ticked) {
-    for (Control control : ticked) checked[control] = true;
+    for (Control control : ticked)
+      checked[control] = true;
   }
 
   bool IsChecked(Control control) const override {

@@ -22,7 +22,8 @@ struct Call {
   friend bool operator==(const Call&, const Call&) = default;
   friend std::ostream& operator<<(std::ostream& out, const Call& call) {
     out << call.op << "(";
-    for (size_t i = 0; i < call.args.size(); ++i) out << (i ? ", " : "") << "[" << call.args[i] << "]";
+    for (size_t i = 0; i < call.args.size(); ++i)
+      out << (i ? ", " : "") << "[" << call.args[i] << "]";
     return out << ")";
   }
 };
@@ -34,36 +35,48 @@ inline Call Run(const std::string& line, bool wait = true, std::optional<int> mo
 inline Call Shell(std::optional<int> operation, const std::string& document) {
   return {"OpenWithShell", {operation ? std::to_string(*operation) : "-", document}};
 }
-inline Call Url(const std::string& url) { return {"OpenUrl", {url}}; }
+inline Call Url(const std::string& url) {
+  return {"OpenUrl", {url}};
+}
 inline Call WriteReg(int root, const std::string& path, const std::string& value) {
   return {"WriteRegistryText", {std::to_string(root), path, value}};
 }
 inline Call WriteFile(const std::string& path, std::string_view bytes) {
   return {"WriteFileBytes", {path, std::string(bytes)}};
 }
-inline Call MakeFolder(const std::string& path) { return {"CreateFolder", {path}}; }
+inline Call MakeFolder(const std::string& path) {
+  return {"CreateFolder", {path}};
+}
 inline Call Message(const std::string& text, int style, const std::string& title = {}) {
   return {"ShowMessage", {text, std::to_string(style), title}};
 }
 inline Call SetMode(int width, int height, int bits, int rate) {
-  return {"SetDisplayMode",
-          {std::to_string(width), std::to_string(height), std::to_string(bits),
-           std::to_string(rate)}};
+  return {
+      "SetDisplayMode",
+      {std::to_string(width), std::to_string(height), std::to_string(bits), std::to_string(rate)}};
 }
 inline Call ChangeMode(const DisplayMode& mode, DisplayChange how) {
   static constexpr const char* kHow[] = {"test", "session", "store"};
-  return {"ChangeDisplayMode",
-          {std::to_string(mode.width), std::to_string(mode.height),
-           std::to_string(mode.bitsPerPixel), std::to_string(mode.refreshRate),
-           kHow[static_cast<int>(how)]}};
+  return {
+      "ChangeDisplayMode",
+      {std::to_string(mode.width), std::to_string(mode.height), std::to_string(mode.bitsPerPixel),
+       std::to_string(mode.refreshRate), kHow[static_cast<int>(how)]}};
 }
-inline Call AskKeep(int seconds) { return {"AskToKeepDisplayMode", {std::to_string(seconds)}}; }
+inline Call AskKeep(int seconds) {
+  return {"AskToKeepDisplayMode", {std::to_string(seconds)}};
+}
 inline Call ShutDown(int mode, bool force = false) {
   return {"ShutDownSystem", {std::to_string(mode), force ? "force" : "-"}};
 }
-inline Call Eject() { return {"EjectCdTray", {}}; }
-inline Call CloseTray() { return {"CloseCdTray", {}}; }
-inline Call Browse(const std::string& title) { return {"BrowseForFolder", {title}}; }
+inline Call Eject() {
+  return {"EjectCdTray", {}};
+}
+inline Call CloseTray() {
+  return {"CloseCdTray", {}};
+}
+inline Call Browse(const std::string& title) {
+  return {"BrowseForFolder", {title}};
+}
 
 class FakeSystem : public System {
  public:
@@ -102,9 +115,9 @@ class FakeSystem : public System {
 
   CommandResult RunCommand(const std::string& line, bool wait,
                            std::optional<int> windowMode) override {
-    calls.push_back({"RunCommand",
-                     {line, wait ? "wait" : "nowait",
-                      windowMode ? std::to_string(*windowMode) : "-"}});
+    calls.push_back(
+        {"RunCommand",
+         {line, wait ? "wait" : "nowait", windowMode ? std::to_string(*windowMode) : "-"}});
     return runResult(line);
   }
   bool OpenWithShell(std::optional<int> operation, const std::string& document) override {
@@ -177,7 +190,10 @@ class FakeSystem : public System {
   bool ChangeDisplayMode(const DisplayMode& mode, DisplayChange how) override {
     calls.push_back(ChangeMode(mode, how));
     const bool ok = changeSucceeds(mode, how);
-    if (ok && how != DisplayChange::kTest) displayMode = mode;
+    if (ok && how != DisplayChange::kTest) {
+      displayMode = mode;
+      screen = {mode.width, mode.height};
+    }
     return ok;
   }
   bool AskToKeepDisplayMode(int seconds) override {
@@ -185,9 +201,9 @@ class FakeSystem : public System {
     return keepAnswer;
   }
   void ShowProgress(const std::string& action, int step, int total) override {
-    progress.push_back(action.empty() ? std::string()
-                                      : action + " " + std::to_string(step) + "/" +
-                                            std::to_string(total));
+    progress.push_back(action.empty()
+                           ? std::string()
+                           : action + " " + std::to_string(step) + "/" + std::to_string(total));
   }
 
   // The recorded calls of one operation only.

@@ -18,7 +18,8 @@ TEST(Outcome, NothingFailedShowsTheCompletionMessage) {
 
 TEST(Outcome, FailuresAreListedUpToTenThenCounted) {
   Outcome outcome;
-  for (int i = 1; i <= 12; ++i) outcome.Fail("step " + std::to_string(i));
+  for (int i = 1; i <= 12; ++i)
+    outcome.Fail("step " + std::to_string(i));
   const std::string text = outcome.Text("ok", "heading");
   EXPECT_EQ(text.rfind("heading\r\nstep 1\r\nstep 2\r\n", 0), 0u);
   EXPECT_NE(text.find("step 10"), std::string::npos);
