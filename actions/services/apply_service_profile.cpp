@@ -24,8 +24,7 @@ constexpr ProfileChoice kProfileChoices[] = {
 
 const ProfileChoice* ChosenProfile(const Form& form) {
   for (const ProfileChoice& choice : kProfileChoices) {
-    if (form.IsChecked(choice.radio))
-      return &choice;
+    if (form.IsChecked(choice.radio)) return &choice;
   }
   return nullptr;
 }

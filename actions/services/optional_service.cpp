@@ -29,8 +29,7 @@ constexpr OptionalService kOptionalServices[] = {
 void StartOptionalServices(System& system, Form& form) {
   std::vector<const OptionalService*> chosen;
   for (const OptionalService& entry : kOptionalServices) {
-    if (form.IsChecked(entry.box))
-      chosen.push_back(&entry);
+    if (form.IsChecked(entry.box)) chosen.push_back(&entry);
   }
   if (chosen.empty()) {
     system.ShowMessage("请先选择欲启动项目！", kErrorIcon, "");

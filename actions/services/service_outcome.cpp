@@ -8,21 +8,18 @@ constexpr uint32_t kServiceNotInstalled = 1060;
 constexpr int64_t kNotStarted = -1;
 
 // Why a command failed, as the list of failed steps says it.
-std::string Reason(const CommandResult& result) {
-  if (!result.started)
-    return "命令无法运行";
-  if (result.exitCode == kAccessDenied)
-    return "拒绝访问，错误 5";
-  return "错误 " + std::to_string(result.exitCode);
+std::string Because(const std::string& program, const CommandResult& result) {
+  if (!result.started) return "（无法运行 " + program + "）";
+  std::string reason = "（" + program + " 退出码 " + std::to_string(result.exitCode);
+  if (result.exitCode == kAccessDenied) reason += "：拒绝访问";
+  return reason + "）";
 }
 
 // The one line that stands for every failure when they share a cause.
 std::string SharedCause(int64_t cause) {
-  if (cause == kNotStarted)
-    return "所有命令都无法运行。";
-  if (cause == kAccessDenied)
-    return "所有命令都被拒绝：需要以管理员身份运行本程序。";
-  return "所有命令都以错误 " + std::to_string(cause) + " 结束。";
+  if (cause == kNotStarted) return "所有命令都无法运行。";
+  if (cause == kAccessDenied) return "所有命令都被拒绝：需要以管理员身份运行本程序。";
+  return "所有命令都以退出码 " + std::to_string(cause) + " 结束。";
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {
@@ -41,7 +38,7 @@ void ServiceOutcome::JudgeConfigure(const std::string& step, const std::string& 
   } else if (result.started && result.exitCode == kServiceNotInstalled) {
     notInstalled_.push_back(service);
   } else {
-    Failed(step, result);
+    Failed(step + Because("sc", result), result);
   }
 }
 
@@ -51,21 +48,19 @@ void ServiceOutcome::JudgeStart(System& system, const std::string& step, const s
       system.QueryServiceState(service) == ServiceState::kRunning) {
     anySucceeded_ = true;
   } else {
-    Failed(step, result);
+    Failed(step + Because("net", result), result);
   }
 }
 
 void ServiceOutcome::Failed(const std::string& step, const CommandResult& result) {
-  outcome_.Fail(step + "（" + Reason(result) + "）");
+  outcome_.Fail(step);
   causes_.insert(result.started ? static_cast<int64_t>(result.exitCode) : kNotStarted);
 }
 
 void ServiceOutcome::Report(System& system, const std::string& success,
                             const std::string& heading) {
-  if (!anySucceeded_ && causes_.size() == 1)
-    outcome_.Summarize(SharedCause(*causes_.begin()));
-  if (!notInstalled_.empty())
-    outcome_.Note("本机未安装的服务：" + JoinNames(notInstalled_));
+  if (!anySucceeded_ && causes_.size() == 1) outcome_.Summarize(SharedCause(*causes_.begin()));
+  if (!notInstalled_.empty()) outcome_.Note("本机未安装的服务：" + JoinNames(notInstalled_));
   outcome_.Report(system, success, kInformationIcon, heading);
 }
 

@@ -28,6 +28,7 @@ class ServiceOutcome {
   void Report(System& system, const std::string& success, const std::string& heading);
 
  private:
+  // `step` names the step and why it failed; `result` gives its cause.
   void Failed(const std::string& step, const CommandResult& result);
 
   Outcome outcome_;

@@ -126,8 +126,7 @@ std::vector<ServiceSetting> SettingsOf(ServiceProfile profile) {
   std::vector<ServiceSetting> settings;
   for (const ServiceRow& row : kServiceRows) {
     const Cell& cell = row.cells[column];
-    if (!cell.word)
-      continue;
+    if (!cell.word) continue;
     settings.push_back(
         {row.service, cell.word,
          cell.trailingBlanks >= 0 ? cell.trailingBlanks : kUsualTrailingBlanks[column]});

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
-#include <map>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
@@ -262,12 +262,14 @@ TEST(StartOptionalServices, ReportsProgressPerCommand) {
                                                        "启动服务 3/4", "启动服务 4/4", ""}));
 }
 
-// Answers sc and net by the service each line names; anything else succeeds.
+// Answers sc and net by the service each line names, the first match winning
+// ("" matches every line); anything else succeeds.
 std::function<CommandResult(const std::string&)> Answers(
-    std::map<std::string, CommandResult> byService) {
+    std::vector<std::pair<std::string, CommandResult>> byService) {
   return [byService](const std::string& line) {
     for (const auto& [service, result] : byService) {
-      if (line.find(" " + service + " ") != std::string::npos || line.ends_with(" " + service)) {
+      if (service.empty() || line.find(" " + service + " ") != std::string::npos ||
+          line.ends_with(" " + service)) {
         return result;
       }
     }
@@ -275,11 +277,16 @@ std::function<CommandResult(const std::string&)> Answers(
   };
 }
 
-std::string LastMessageText(const FakeSystem& system) {
-  return system.CallsOf("ShowMessage").back().args.at(0);
+std::function<CommandResult(const std::string&)> Always(CommandResult result) {
+  return [result](const std::string&) { return result; };
 }
-int LastMessageStyle(const FakeSystem& system) {
-  return std::stoi(system.CallsOf("ShowMessage").back().args.at(1));
+
+// The lines of a message, joined as the message box shows them.
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines)
+    text += (text.empty() ? "" : "\r\n") + line;
+  return text;
 }
 
 TEST(ServiceOutcome, NotInstalledServicesAreNamedButNoFailure) {
@@ -288,43 +295,30 @@ TEST(ServiceOutcome, NotInstalledServicesAreNamedButNoFailure) {
   FakeForm form{Control::单选框2};
   ApplyServiceProfile(system, form);
   EXPECT_EQ(CommandLines(system).size(), 82u);
-  EXPECT_EQ(system.calls.back(),
-            Message(std::string(kProfileDone) + "\r\n本机未安装的服务：ose、WMConnectCDS",
-                    kInformationIcon));
+  EXPECT_EQ(
+      system.calls.back(),
+      Message(Lines({kProfileDone, "本机未安装的服务：ose、WMConnectCDS"}), kInformationIcon));
 }
 
 TEST(ServiceOutcome, ProfileFailuresAreJudgedByExitCode) {
+  constexpr char kNeedsAdmin[] = "所有命令都被拒绝：需要以管理员身份运行本程序。";
   struct Case {
     const char* name;
     std::function<CommandResult(const std::string&)> answer;
     std::string text;
   };
   const Case cases[] = {
-      {"some refused: those are listed",
+      {"some failed: those are listed",
        Answers({{"Alerter", {true, 5}}, {"Themes", {true, 1}}, {"VSS", {false, 0}}}),
-       std::string(kProfileHeading) + "\r\n设置 Alerter（拒绝访问，错误 5）\r\n设置 Themes（错误 "
-                                      "1）\r\n设置 VSS（命令无法运行）"},
-      {"every one refused: one line",
-       [](const std::string&) {
-         return CommandResult{true, 5};
-       },
-       std::string(kProfileHeading) + "\r\n所有命令都被拒绝：需要以管理员身份运行本程序。"},
+       Lines({kProfileHeading, "设置 Alerter（sc 退出码 5：拒绝访问）",
+              "设置 Themes（sc 退出码 1）", "设置 VSS（无法运行 sc）"})},
+      {"every one refused: one line", Always({true, 5}), Lines({kProfileHeading, kNeedsAdmin})},
       {"refused or not installed: one line and the note",
-       [](const std::string& line) {
-         return CommandResult{true, line.find(" ose ") != std::string::npos ? 1060u : 5u};
-       },
-       std::string(kProfileHeading) +
-           "\r\n所有命令都被拒绝：需要以管理员身份运行本程序。\r\n本机未安装的服务：ose"},
-      {"none could start",
-       [](const std::string&) {
-         return CommandResult{false, 0};
-       },
-       std::string(kProfileHeading) + "\r\n所有命令都无法运行。"},
-      {"every one failed with one other code",
-       [](const std::string&) {
-         return CommandResult{true, 1};
-       },
-       std::string(kProfileHeading) + "\r\n所有命令都以错误 1 结束。"},
+       Answers({{"ose", {true, 1060}}, {"", {true, 5}}}),
+       Lines({kProfileHeading, kNeedsAdmin, "本机未安装的服务：ose"})},
+      {"none could start", Always({false, 0}), Lines({kProfileHeading, "所有命令都无法运行。"})},
+      {"every one failed with one other code", Always({true, 1}),
+       Lines({kProfileHeading, "所有命令都以退出码 1 结束。"})},
   };
   for (const Case& c : cases) {
     FakeSystem system;
@@ -338,23 +332,20 @@ TEST(ServiceOutcome, ProfileFailuresAreJudgedByExitCode) {
 
 TEST(ServiceOutcome, MixedCausesWhenAllFailAreListed) {
   FakeSystem system;
-  system.runResult = [](const std::string& line) {
-    return line.find("Alerter") != std::string::npos ? CommandResult{false, 0}
-                                                     : CommandResult{true, 5};
-  };
+  system.runResult = Answers({{"Alerter", {false, 0}}, {"", {true, 5}}});
   FakeForm form{Control::单选框5};
   ApplyServiceProfile(system, form);
-  const std::string text = LastMessageText(system);
-  EXPECT_EQ(LastMessageStyle(system), kWarningIcon);
-  EXPECT_EQ(text.rfind(std::string(kProfileHeading) + "\r\n设置 Alerter（命令无法运行）\r\n"
-                                                      "设置 ALG（拒绝访问，错误 5）",
-                       0),
-            0u)
+  const Call message = system.calls.back();
+  EXPECT_EQ(message.args.at(1), std::to_string(kWarningIcon));
+  const std::string& text = message.args.at(0);
+  EXPECT_TRUE(text.starts_with(
+      Lines({kProfileHeading, "设置 Alerter（无法运行 sc）", "设置 ALG（sc 退出码 5：拒绝访问）"})))
       << text;
-  EXPECT_NE(text.find("另有 70 项"), std::string::npos) << text;
+  EXPECT_TRUE(text.ends_with("另有 70 项")) << text;
 }
 
 TEST(ServiceOutcome, NetStartCountsWhenTheServiceRunsAfterwards) {
+  const std::string notStarted = Lines({kOptionalHeading, "启动 spooler（net 退出码 2）"});
   struct Case {
     const char* name;
     CommandResult netAnswer;
@@ -365,21 +356,9 @@ TEST(ServiceOutcome, NetStartCountsWhenTheServiceRunsAfterwards) {
   const Case cases[] = {
       {"started", {true, 0}, ServiceState::kStopped, kOptionalDone, kInformationIcon},
       {"already running", {true, 2}, ServiceState::kRunning, kOptionalDone, kInformationIcon},
-      {"net missing but running",
-       {false, 0},
-       ServiceState::kRunning,
-       kOptionalDone,
-       kInformationIcon},
-      {"did not start",
-       {true, 2},
-       ServiceState::kStopped,
-       std::string(kOptionalHeading) + "\r\n启动 spooler（错误 2）",
-       kWarningIcon},
-      {"state unknown",
-       {true, 2},
-       ServiceState::kUnknown,
-       std::string(kOptionalHeading) + "\r\n启动 spooler（错误 2）",
-       kWarningIcon},
+      {"net missing, running", {false, 0}, ServiceState::kRunning, kOptionalDone, kInformationIcon},
+      {"did not start", {true, 2}, ServiceState::kStopped, notStarted, kWarningIcon},
+      {"state unknown", {true, 2}, ServiceState::kUnknown, notStarted, kWarningIcon},
   };
   for (const Case& c : cases) {
     FakeSystem system;
@@ -396,11 +375,9 @@ TEST(ServiceOutcome, NetStartCountsWhenTheServiceRunsAfterwards) {
 TEST(ServiceOutcome, OptionalServicesListEachFailedStepAndNameMissingServices) {
   FakeSystem system;
   system.runResult = [](const std::string& line) {
-    if (line.find("WZCSVC") != std::string::npos) {
-      return CommandResult{true, line.starts_with("sc ") ? 1060u : 2u};
-    }
-    if (line.starts_with("sc config   upnphost"))
-      return CommandResult{true, 5};
+    if (line == "sc config   upnphost start= auto ") return CommandResult{true, 5};
+    if (line == "sc config   WZCSVC start= auto ") return CommandResult{true, 1060};
+    if (line == "net start WZCSVC") return CommandResult{true, 2};
     return CommandResult{true, 0};
   };
   system.services["upnphost"] = ServiceState::kRunning;
@@ -408,9 +385,8 @@ TEST(ServiceOutcome, OptionalServicesListEachFailedStepAndNameMissingServices) {
   StartOptionalServices(system, form);
   EXPECT_EQ(CommandLines(system).size(), 4u);
   EXPECT_EQ(system.calls.back(),
-            Message(std::string(kOptionalHeading) +
-                        "\r\n设置 upnphost 自动启动（拒绝访问，错误 5）\r\n启动 WZCSVC（错误 "
-                        "2）\r\n本机未安装的服务：WZCSVC",
+            Message(Lines({kOptionalHeading, "设置 upnphost 自动启动（sc 退出码 5：拒绝访问）",
+                           "启动 WZCSVC（net 退出码 2）", "本机未安装的服务：WZCSVC"}),
                     kWarningIcon));
 }
 
