@@ -15,8 +15,7 @@ std::string ModeText(const DisplayMode& mode) {
 
 const ResolutionPreset* SelectedPreset(const Form& form) {
   for (const ResolutionPreset& preset : kResolutionPresets) {
-    if (form.IsChecked(preset.radio))
-      return &preset;
+    if (form.IsChecked(preset.radio)) return &preset;
   }
   return nullptr;
 }
@@ -24,8 +23,7 @@ const ResolutionPreset* SelectedPreset(const Form& form) {
 // A refresh rate of 0 or 1 reads as "the hardware's default"; asked for by
 // number it would be refused, so the system chooses it again.
 DisplayMode ModeToRestore(DisplayMode previous) {
-  if (previous.refreshRate <= 1)
-    previous.refreshRate = 0;
+  if (previous.refreshRate <= 1) previous.refreshRate = 0;
   return previous;
 }
 
@@ -39,8 +37,7 @@ void Refuse(System& system, Form& form, const std::string& reason) {
 
 void SetResolutionPreset(System& system, Form& form) {
   const ResolutionPreset* preset = SelectedPreset(form);
-  if (!preset)
-    return Refuse(system, form, "请选择合适的分辨率！");
+  if (!preset) return Refuse(system, form, "请选择合适的分辨率！");
 
   const DisplayMode& wanted = preset->mode;
   // Without the mode in effect there would be nothing to go back to.
@@ -68,8 +65,7 @@ void SetResolutionPreset(System& system, Form& form) {
     outcome.Note("新的显示模式没有存入用户设置，重新登录后即恢复原来的模式。");
   }
   RefreshDisplayStatus(system, form);
-  if (outcome.failed())
-    outcome.Report(system, {}, kWarningIcon, "显示设置未能完成：", kTitle);
+  if (outcome.failed()) outcome.Report(system, {}, kWarningIcon, "显示设置未能完成：", kTitle);
 }
 
 }  // namespace kelvaro

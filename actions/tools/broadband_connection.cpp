@@ -26,8 +26,7 @@ constexpr ServiceCommand kServiceCommands[] = {
 
 std::string Because(const CommandResult& result, const char* line) {
   const std::string program(line, std::string(line).find(' '));
-  if (!result.started)
-    return "（无法运行 " + program + "）";
+  if (!result.started) return "（无法运行 " + program + "）";
   return "（" + program + " 退出码 " + std::to_string(result.exitCode) + "）";
 }
 
@@ -62,8 +61,7 @@ void CreateBroadbandConnection(System& system, Form&) {
     const bool done = (result.started && result.exitCode == 0) ||
                       (result.started && command.doneWhenRunning &&
                        system.QueryServiceState("TapiSrv") == ServiceState::kRunning);
-    if (!done)
-      outcome.Fail(command.step + Because(result, command.line));
+    if (!done) outcome.Fail(command.step + Because(result, command.line));
   }
   system.ShowProgress("", 0, 0);
 

@@ -16,12 +16,9 @@ struct ClassId {
 namespace class_id_detail {
 
 consteval uint8_t HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return static_cast<uint8_t>(c - '0');
-  if (c >= 'A' && c <= 'F')
-    return static_cast<uint8_t>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f')
-    return static_cast<uint8_t>(c - 'a' + 10);
+  if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
+  if (c >= 'A' && c <= 'F') return static_cast<uint8_t>(c - 'A' + 10);
+  if (c >= 'a' && c <= 'f') return static_cast<uint8_t>(c - 'a' + 10);
   throw "not a hexadecimal digit";
 }
 

@@ -28,8 +28,7 @@ template <size_t N>
 consteval std::array<char16_t, N> WidenAscii(const char (&text)[N]) {
   std::array<char16_t, N> wide{};
   for (size_t i = 0; i < N; ++i) {
-    if (static_cast<unsigned char>(text[i]) >= 0x80)
-      throw "not an ASCII text";
+    if (static_cast<unsigned char>(text[i]) >= 0x80) throw "not an ASCII text";
     wide[i] = static_cast<char16_t>(text[i]);
   }
   return wide;

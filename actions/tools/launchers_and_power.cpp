@@ -18,16 +18,14 @@ void LaunchTool(System& system, const ToolLauncher& tool) {
   const bool started = tool.how == StartWith::kRunCommand
                            ? system.RunCommand(tool.target, false, std::nullopt).started
                            : system.OpenWithShell(tool.operation, tool.target);
-  if (started)
-    return;
+  if (started) return;
   system.ShowMessage(std::string("无法启动“") + tool.caption + "”（" + FirstWord(tool.target) +
                          "），这台电脑上可能没有这个工具。",
                      kErrorIcon, {});
 }
 
 void RequestShutDown(System& system, const PowerButton& button) {
-  if (system.ShutDownSystem(button.mode, false))
-    return;
+  if (system.ShutDownSystem(button.mode, false)) return;
   system.ShowMessage(
       std::string("系统拒绝了") + button.request + "请求，当前用户可能没有这个权限。", kErrorIcon,
       {});

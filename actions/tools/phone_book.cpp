@@ -180,11 +180,9 @@ std::vector<Line> SplitLines(std::string_view file, size_t from) {
   while (from < file.size()) {
     size_t end = file.find('\n', from);
     const size_t next = end == std::string_view::npos ? file.size() : end + 1;
-    if (end == std::string_view::npos)
-      end = file.size();
+    if (end == std::string_view::npos) end = file.size();
     std::string_view text = file.substr(from, end - from);
-    if (!text.empty() && text.back() == '\r')
-      text.remove_suffix(1);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     lines.push_back({from, text});
     from = next;
   }
@@ -201,10 +199,8 @@ std::string PhoneBookEntry() {
   std::string entry = Utf8Header() + kLineEnd;
   for (const EntryLine& line : kEntryLines) {
     entry += Utf8(line.text);
-    if (line.value == Value::kConnectionId)
-      entry += Hex(kConnectionId);
-    if (line.value == Value::kDevice)
-      entry += Utf8(kConnectionDevice);
+    if (line.value == Value::kConnectionId) entry += Hex(kConnectionId);
+    if (line.value == Value::kDevice) entry += Utf8(kConnectionDevice);
     entry += kLineEnd;
   }
   return entry;
@@ -215,8 +211,7 @@ std::string PhoneBookImage() {
 }
 
 std::string PhoneBookWithEntry(std::optional<std::string_view> existing) {
-  if (!existing || existing->empty())
-    return PhoneBookImage();
+  if (!existing || existing->empty()) return PhoneBookImage();
   const std::string_view file = *existing;
   const std::string header = Utf8Header();
   // A byte-order mark may stand right before the first section header.
@@ -225,26 +220,22 @@ std::string PhoneBookWithEntry(std::optional<std::string_view> existing) {
   // Find our section: from its header line to the next header line or the end.
   std::optional<size_t> begin, end;
   for (const Line& line : SplitLines(file, from)) {
-    if (!IsSectionHeader(line.text))
-      continue;
+    if (!IsSectionHeader(line.text)) continue;
     if (begin) {
       end = line.start;
       break;
     }
-    if (line.text == header || line.text == kGbkHeader)
-      begin = line.start;
+    if (line.text == header || line.text == kGbkHeader) begin = line.start;
   }
 
   std::string merged;
   if (begin) {
     merged.append(file.substr(0, *begin));
     merged += PhoneBookEntry();
-    if (end)
-      merged.append(file.substr(*end));
+    if (end) merged.append(file.substr(*end));
   } else {
     merged.append(file);
-    if (!file.ends_with('\n'))
-      merged += kLineEnd;
+    if (!file.ends_with('\n')) merged += kLineEnd;
     merged += PhoneBookEntry();
   }
   return merged;

@@ -80,8 +80,7 @@ struct RowHandlers {
     return []<size_t... Rows>(Control wanted, std::index_sequence<Rows...>) {
       Handler found = nullptr;
       ((kTable[Rows].button == wanted ? void(found = &Press<Rows>) : void()), ...);
-      if (!found)
-        throw "this button has no row in the table";
+      if (!found) throw "this button has no row in the table";
       return found;
     }
     (button, std::make_index_sequence<std::size(kTable)>{});

@@ -37,9 +37,4 @@ std::string Win32System::BrowseForFolder(const std::string& title) {
   return chosen;
 }
 
-bool Win32System::AskToKeepDisplayMode(int /*seconds*/) {
-  return MessageBoxA(nullptr, "是否保留这个显示设置？", kDefaultMessageTitle,
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
-}
-
 }  // namespace kelvaro

@@ -40,8 +40,7 @@ std::string CountdownText(int seconds) {
 }
 
 void Answer(HWND window, Question& question, bool keep) {
-  if (question.answered)
-    return;
+  if (question.answered) return;
   question.answered = true;
   question.keep = keep;
   KillTimer(window, kCountdownTimer);
@@ -53,12 +52,10 @@ LRESULT CALLBACK QuestionProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* question = reinterpret_cast<Question*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!question)
-    return DefWindowProcA(window, message, wParam, lParam);
+  if (!question) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
     case WM_TIMER:
-      if (wParam != kCountdownTimer)
-        break;
+      if (wParam != kCountdownTimer) break;
       if (--question->secondsLeft <= 0) {
         Answer(window, *question, false);
       } else {
@@ -78,8 +75,7 @@ LRESULT CALLBACK QuestionProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus && IsChild(window, focus))
-          question->focus = focus;
+        if (focus && IsChild(window, focus)) question->focus = focus;
       } else {
         SetFocus(question->focus ? question->focus : GetDlgItem(window, kRevertId));
       }
@@ -96,8 +92,7 @@ LRESULT CALLBACK QuestionProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 bool RegisterQuestionClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, kClassName, &windowClass))
-    return true;
+  if (GetClassInfoExA(instance, kClassName, &windowClass)) return true;
   windowClass.lpfnWndProc = QuestionProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
@@ -119,8 +114,7 @@ HWND AddChild(HWND parent, const char* className, const char* text, DWORD style,
 // A window of its own size, centred on the screen as the new mode shows it.
 HWND CreateQuestionWindow(Question& question) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!RegisterQuestionClass(instance))
-    return nullptr;
+  if (!RegisterQuestionClass(instance)) return nullptr;
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
   RECT frame{0, 0, kClientWidth, kClientHeight};
@@ -132,8 +126,7 @@ HWND CreateQuestionWindow(Question& question) {
                                 (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                                 IsWindow(owner) ? owner : nullptr, nullptr, instance, &question);
-  if (!window)
-    return nullptr;
+  if (!window) return nullptr;
   const int textWidth = kClientWidth - 2 * kMargin;
   AddChild(window, "STATIC", kQuestion, SS_LEFT | SS_NOPREFIX, -1, kMargin, 14, textWidth, 16);
   question.countdown = AddChild(window, "STATIC", CountdownText(question.secondsLeft).c_str(),
@@ -153,12 +146,10 @@ void RunUntilAnswered(HWND window, Question& question) {
   while (!question.answered) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got <= 0) {
-      if (got == 0)
-        PostQuitMessage(static_cast<int>(message.wParam));
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (IsDialogMessageA(window, &message))
-      continue;
+    if (IsDialogMessageA(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -167,12 +158,10 @@ void RunUntilAnswered(HWND window, Question& question) {
 }  // namespace
 
 bool Win32System::AskToKeepDisplayMode(int seconds) {
-  if (seconds <= 0)
-    return false;
+  if (seconds <= 0) return false;
   Question question{seconds};
   HWND window = CreateQuestionWindow(question);
-  if (!window)
-    return false;  // a question that cannot be asked is not a yes
+  if (!window) return false;  // a question that cannot be asked is not a yes
   {
     DisabledThreadWindows others(window);
     ShowWindow(window, SW_SHOW);

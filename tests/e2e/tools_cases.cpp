@@ -38,8 +38,7 @@ struct FolderMovedAway {
         away(path + ".away"),
         moved(MoveFileA(path.c_str(), away.c_str())) {}
   ~FolderMovedAway() {
-    if (moved)
-      MoveFileA(away.c_str(), path.c_str());
+    if (moved) MoveFileA(away.c_str(), path.c_str());
   }
 };
 
@@ -149,8 +148,7 @@ struct ShellRecording {
     }
     for (const char* document : kDocuments) {
       const std::string path = std::string(kSystem32) + document;
-      if (!e2e::PathExists(path) && e2e::WriteFileBytes(path, ""))
-        madeFiles.push_back(path);
+      if (!e2e::PathExists(path) && e2e::WriteFileBytes(path, "")) madeFiles.push_back(path);
     }
   }
   ~ShellRecording() {

@@ -154,10 +154,8 @@ TEST(CreateBroadbandConnection, EveryStepRunsAndFailuresAreNamed) {
   for (const OutcomeCase& test : kOutcomeCases) {
     FakeSystem system;
     FakeForm form;
-    if (test.writes)
-      system.writeFileSucceeds = test.writes;
-    if (test.runs)
-      system.runResult = test.runs;
+    if (test.writes) system.writeFileSucceeds = test.writes;
+    if (test.runs) system.runResult = test.runs;
     system.services["TapiSrv"] = test.tapi;
     CreateBroadbandConnection(system, form);
     const bool ok = test.message.empty();

@@ -103,10 +103,8 @@ TEST(PhoneBookImage, LeadingBytesThenNinetyLinesOfTheOneEntry) {
   int keyValues = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
-    if (line.empty())
-      empty.push_back(i);
-    if (line.find('=') != std::string::npos)
-      ++keyValues;
+    if (line.empty()) empty.push_back(i);
+    if (line.find('=') != std::string::npos) ++keyValues;
     if (!line.empty()) {
       EXPECT_NE(line.front(), ' ') << i;
       EXPECT_NE(line.back(), ' ') << i;

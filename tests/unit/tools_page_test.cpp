@@ -24,8 +24,7 @@ std::vector<Call> Press(Control button, FakeSystem& system) {
   FakeForm form;
   const Handler handler = RowOf(button).handler;
   EXPECT_NE(handler, nullptr) << RowOf(button).caption;
-  if (handler)
-    handler(system, form);
+  if (handler) handler(system, form);
   return system.calls;
 }
 
