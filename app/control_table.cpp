@@ -5,10 +5,11 @@
 #include "actions/about/contact_links.h"
 #include "actions/clean/clean_system.h"
 #include "actions/display/resolution_preset.h"
+#include "actions/relocate/relocate.h"
+#include "actions/services/services.h"
 #include "actions/tools/tools_page.h"
 #include "app/about_window.h"
 #include "app/makers.h"
-#include "actions/relocate/relocate.h"
 
 namespace kelvaro {
 namespace {
@@ -56,13 +57,13 @@ const ControlSpec kControls[kControlCount] = {
     {C::单选框3, kRadio, "办公模式", 1, 15, 79, 80, 12},
     {C::单选框4, kRadio, "笔记本模式", 1, 15, 96, 80, 12},
     {C::单选框5, kRadio, "XP默认", 1, 15, 113, 68, 12},
-    {C::按钮6, kButton, "执行", 1, 99, 114, 36, 20, kPlain, kClick},
+    {C::按钮6, kButton, "执行", 1, 99, 114, 36, 20, kPlain, kClick, ApplyServiceProfile},
     {C::分组框5, kFrame, "可选服务", 1, 145, 26, 142, 112},
     {C::选择框4, kCheck, "UPNP设备支持", 1, 151, 50, 103, 12},
     {C::选择框2, kCheck, "硬件播放服务", 1, 151, 71, 102, 12},
     {C::选择框3, kCheck, "无线网卡支持", 1, 151, 92, 103, 12},
     {C::选择框1, kCheck, "开启打印服务", 1, 151, 113, 93, 12},
-    {C::按钮7, kButton, "执行", 1, 247, 114, 36, 20, kPlain, kClick},
+    {C::按钮7, kButton, "执行", 1, 247, 114, 36, 20, kPlain, kClick, StartOptionalServices},
 
     // Page 2, 转资料.
     {C::选择框5, kCheck, "我的文档", 2, 16, 34, 100, 12},

@@ -381,15 +381,21 @@ MessageBoxSeen WaitForMessageBoxOf(DWORD pid, int timeoutMs) {
   HWND box = WaitForTopLevel(pid, "", "#32770", timeoutMs);
   if (!box) return seen;
   seen.found = true;
-  seen.title = TextOf(box);
   HWND iconControl = nullptr;
-  for (HWND child : ChildrenOf(box)) {
-    if (ClassOf(child) != "Static") continue;
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      iconControl = child;
-    } else if (seen.text.empty()) {
-      seen.text = TextOf(child);
+  // The box can be visible before its title and text are set: read again for a moment.
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    seen.title = TextOf(box);
+    seen.text.clear();
+    for (HWND child : ChildrenOf(box)) {
+      if (ClassOf(child) != "Static") continue;
+      if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        iconControl = child;
+      } else if (seen.text.empty()) {
+        seen.text = TextOf(child);
+      }
     }
+    if (!seen.title.empty() && !seen.text.empty()) break;
+    ::Sleep(50);
   }
   // The box may not have painted yet: look again for a moment.
   for (int attempt = 0; attempt < 40 && seen.icon == 0 && iconControl; ++attempt) {
