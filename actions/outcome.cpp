@@ -1,4 +1,5 @@
 #include "actions/outcome.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 
@@ -12,7 +13,7 @@ std::string Outcome::Text(const std::string& success, const std::string& heading
         text += "\r\n" + failures_[i];
       }
       if (failures_.size() > kListedFailures) {
-        text += "\r\n……另有 " + std::to_string(failures_.size() - kListedFailures) + " 项";
+        text += "\r\n……另有 " + Decimal(failures_.size() - kListedFailures) + " 项";
       }
     }
   }

@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include "app/resources.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -167,7 +168,7 @@ void MainWindow::RunHandler(Handler handler) {
 void MainWindow::ShowProgress(const std::string& action, int step, int total) {
   std::string caption = kMainWindowCaption;
   if (!action.empty()) {
-    caption += " - " + action + " " + std::to_string(step) + "/" + std::to_string(total);
+    caption += " - " + action + " " + Decimal(step) + "/" + Decimal(total);
   }
   SetWindowTextA(window_, caption.c_str());
   actionRunning_ = !action.empty();

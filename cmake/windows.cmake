@@ -7,7 +7,9 @@ else()
   add_compile_definitions(_WIN32_WINNT=0x0502 WINVER=0x0502 _WIN32_IE=0x0600)
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN)
-set(KELVARO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(KELVARO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
+# A small portable exe matters more than speed here: its work is waiting for commands.
+add_compile_options(-Os -ffunction-sections -fdata-sections)
 
 file(GLOB KELVARO_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(kelvaro_platform STATIC ${KELVARO_PLATFORM_SOURCES})
@@ -38,6 +40,12 @@ target_link_libraries(kelvaro PRIVATE kelvaro_actions kelvaro_platform ${KELVARO
                       -s)
 # The about window's browser pane passes its address as a BSTR.
 target_link_libraries(kelvaro PRIVATE oleaut32)
+
+# The program catches no exception (an allocation failure ends it either way),
+# so its code carries no unwinding tables: a third smaller.
+foreach(target kelvaro kelvaro_actions kelvaro_platform kelvaro_operations)
+  target_compile_options(${target} PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
+endforeach()
 
 if(NOT KELVARO_WINXP)
   add_subdirectory(tests/e2e)

@@ -4,6 +4,7 @@
 
 #include "actions/clean/cleaning_items.h"
 #include "actions/outcome.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -40,8 +41,7 @@ void CleanSystem(System& system, Form& form) {
     if (!result.started) {
       outcome.Fail(caption + "：无法启动 " + command.line);
     } else if (command.exitCode == ExitCode::kMustBeZero && result.exitCode != 0) {
-      outcome.Fail(caption + "：" + command.line + "（退出码 " + std::to_string(result.exitCode) +
-                   "）");
+      outcome.Fail(caption + "：" + command.line + "（退出码 " + Decimal(result.exitCode) + "）");
     }
   };
 

@@ -1,10 +1,11 @@
 #include "actions/display/display_status.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 
 std::string DisplayModeText(int width, int height, int refreshRate, int bitsPerPixel) {
-  return std::to_string(width) + "×" + std::to_string(height) + " ＠" +
-         std::to_string(refreshRate) + "Hz/" + std::to_string(bitsPerPixel) + "位";
+  return Decimal(width) + "×" + Decimal(height) + " ＠" + Decimal(refreshRate) + "Hz/" +
+         Decimal(bitsPerPixel) + "位";
 }
 
 void RefreshDisplayStatus(System& system, Form& form) {

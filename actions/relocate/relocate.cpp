@@ -7,6 +7,7 @@
 #include "actions/relocate/relocation_items.h"
 #include "actions/relocate/relocation_target.h"
 #include "platform/operations.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -126,7 +127,7 @@ std::string RunCopies(Relocation& run, const RelocationItem& item) {
     if (!result.started) {
       problem = "复制命令未能启动";
     } else if (result.exitCode > 1) {  // 0 copied, 1 found nothing to copy
-      problem = "复制未成功（xcopy 返回 " + std::to_string(result.exitCode) + "）";
+      problem = "复制未成功（xcopy 返回 " + Decimal(result.exitCode) + "）";
     }
   }
   if (problem.empty() && !anySource) {

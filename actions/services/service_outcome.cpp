@@ -1,4 +1,5 @@
 #include "actions/services/service_outcome.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -10,7 +11,7 @@ constexpr int64_t kNotStarted = -1;
 // Why a command failed, as the list of failed steps says it.
 std::string Because(const std::string& program, const CommandResult& result) {
   if (!result.started) return "（无法运行 " + program + "）";
-  std::string reason = "（" + program + " 退出码 " + std::to_string(result.exitCode);
+  std::string reason = "（" + program + " 退出码 " + Decimal(result.exitCode);
   if (result.exitCode == kAccessDenied) reason += "：拒绝访问";
   return reason + "）";
 }
@@ -19,7 +20,7 @@ std::string Because(const std::string& program, const CommandResult& result) {
 std::string SharedCause(int64_t cause) {
   if (cause == kNotStarted) return "所有命令都无法运行。";
   if (cause == kAccessDenied) return "所有命令都被拒绝：需要以管理员身份运行本程序。";
-  return "所有命令都以退出码 " + std::to_string(cause) + " 结束。";
+  return "所有命令都以退出码 " + Decimal(cause) + " 结束。";
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {

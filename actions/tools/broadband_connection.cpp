@@ -7,6 +7,7 @@
 #include "actions/tools/connection_values.h"
 #include "actions/tools/phone_book.h"
 #include "actions/tools/tools_page.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -27,7 +28,7 @@ constexpr ServiceCommand kServiceCommands[] = {
 std::string Because(const CommandResult& result, const char* line) {
   const std::string program(line, std::string(line).find(' '));
   if (!result.started) return "（无法运行 " + program + "）";
-  return "（" + program + " 退出码 " + std::to_string(result.exitCode) + "）";
+  return "（" + program + " 退出码 " + Decimal(result.exitCode) + "）";
 }
 
 // Adds the entry to the all-users phone book, keeping any other connections.

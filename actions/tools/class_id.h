@@ -15,11 +15,16 @@ struct ClassId {
 
 namespace class_id_detail {
 
+// Not constexpr: reaching one of these while parsing at compile time is an error.
+void NotAHexadecimalDigit();
+void NotAnIdentifierOfTheForm8_4_4_4_12();
+
 consteval uint8_t HexDigit(char c) {
   if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
   if (c >= 'A' && c <= 'F') return static_cast<uint8_t>(c - 'A' + 10);
   if (c >= 'a' && c <= 'f') return static_cast<uint8_t>(c - 'a' + 10);
-  throw "not a hexadecimal digit";
+  NotAHexadecimalDigit();
+  return 0;
 }
 
 }  // namespace class_id_detail
@@ -29,7 +34,7 @@ consteval ClassId ParseClassId(std::string_view text) {
   using class_id_detail::HexDigit;
   if (text.size() != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-' ||
       text[19] != '-' || text[24] != '-') {
-    throw "not a {8-4-4-4-12} identifier";
+    class_id_detail::NotAnIdentifierOfTheForm8_4_4_4_12();
   }
   // Text position of each stored byte's two digits, in stored order.
   constexpr int kDigitAt[16] = {7, 5, 3, 1, 12, 10, 17, 15, 20, 22, 25, 27, 29, 31, 33, 35};

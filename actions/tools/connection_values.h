@@ -23,12 +23,15 @@ inline constexpr char kShortcutPath[] = "C:\\Documents and Settings\\All Users\\
 
 namespace connection_detail {
 
+// Not constexpr: reaching it while widening at compile time is an error.
+void NotAnAsciiText();
+
 // An ASCII text widened to UTF-16, its terminating zero included.
 template <size_t N>
 consteval std::array<char16_t, N> WidenAscii(const char (&text)[N]) {
   std::array<char16_t, N> wide{};
   for (size_t i = 0; i < N; ++i) {
-    if (static_cast<unsigned char>(text[i]) >= 0x80) throw "not an ASCII text";
+    if (static_cast<unsigned char>(text[i]) >= 0x80) NotAnAsciiText();
     wide[i] = static_cast<char16_t>(text[i]);
   }
   return wide;

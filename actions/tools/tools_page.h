@@ -68,6 +68,9 @@ void RequestShutDown(System& system, const PowerButton& button);
 
 namespace tools_detail {
 
+// Not constexpr: reaching it while binding at compile time is an error.
+void ThisButtonHasNoRowInTheTable();
+
 // One handler per row of a button table, so the table stays the only place
 // that says what each button does.
 template <const auto& kTable, auto kPress>
@@ -80,7 +83,7 @@ struct RowHandlers {
     return []<size_t... Rows>(Control wanted, std::index_sequence<Rows...>) {
       Handler found = nullptr;
       ((kTable[Rows].button == wanted ? void(found = &Press<Rows>) : void()), ...);
-      if (!found) throw "this button has no row in the table";
+      if (!found) ThisButtonHasNoRowInTheTable();
       return found;
     }
     (button, std::make_index_sequence<std::size(kTable)>{});

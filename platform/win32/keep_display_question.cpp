@@ -8,6 +8,7 @@
 
 #include "platform/win32/thread_windows.h"
 #include "platform/win32/win32_system.h"
+#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -36,7 +37,7 @@ struct Question {
 };
 
 std::string CountdownText(int seconds) {
-  return std::to_string(seconds) + " 秒后自动回到原来的显示设置。";
+  return Decimal(seconds) + " 秒后自动回到原来的显示设置。";
 }
 
 void Answer(HWND window, Question& question, bool keep) {
