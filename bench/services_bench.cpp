@@ -139,8 +139,10 @@ HWND Child(HWND parent, const char* className, const char* caption) {
   return search.found;
 }
 
-// Seconds from pressing 执行 with 最精简模式 chosen until the closing message shows.
-double ThroughTheWindow() {
+// Seconds from pressing 执行 with 最精简模式 chosen until the closing message
+// shows; `worstAnswer` gets the slowest answer of the window to a WM_NULL sent
+// every 20 ms meanwhile.
+double ThroughTheWindow(double& worstAnswer) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -159,9 +161,19 @@ double ThroughTheWindow() {
     SendMessageA(minimal, BM_CLICK, 0, 0);
     const double start = Now();
     PostMessageA(apply, BM_CLICK, 0, 0);
-    if (HWND box = WaitForTopLevel(process.dwProcessId, "#32770", nullptr)) {
-      elapsed = Now() - start;
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    worstAnswer = 0;
+    for (int i = 0; i < 30000; ++i) {
+      WindowSearch search{process.dwProcessId, "#32770", nullptr, nullptr};
+      EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+      if (search.found) {
+        elapsed = Now() - start;
+        PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+        break;
+      }
+      const double asked = Now();
+      SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+      worstAnswer = std::max(worstAnswer, Now() - asked);
+      Sleep(20);
     }
     Sleep(200);
     PostMessageA(main, WM_CLOSE, 0, 0);
@@ -187,9 +199,12 @@ int main(int argc, char** argv) {
   CloseHandle(file);
 
   std::vector<double> window, bare, batch;
+  double worstAnswer = 0;
   BareLoop(lines);  // warm the caches once
   for (int i = 0; i < runs; ++i) {
-    window.push_back(ThroughTheWindow());
+    double worst = 0;
+    window.push_back(ThroughTheWindow(worst));
+    worstAnswer = std::max(worstAnswer, worst);
     bare.push_back(BareLoop(lines));
     batch.push_back(BatchFile());
   }
@@ -207,5 +222,7 @@ int main(int argc, char** argv) {
               Median(bare) * 1000, Median(window) / Median(bare));
   std::printf("  batch file          %7.1f ms   ratio %5.3f (target < 1)\n", Median(batch) * 1000,
               Median(window) / Median(batch));
+  std::printf("  slowest answer of the window during the runs: %.1f ms (probed every 20 ms)\n",
+              worstAnswer * 1000);
   return 0;
 }
