@@ -116,6 +116,7 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
       }
       // Page controls are children of the tab control; their notifications go
       // on to this window.
+      SetWindowLongPtrA(tabs, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
       g_tabProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabProc)));
     } else if (spec.kind == ControlKind::kLabel &&
@@ -294,6 +295,19 @@ LRESULT CALLBACK MainWindow::TabProc(HWND window, UINT message, WPARAM wParam, L
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
       return SendMessageA(GetParent(window), message, wParam, lParam);
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return CallWindowProcA(g_tabProc, window, message, wParam, lParam);
+  switch (message) {
+    case WM_PRINTCLIENT:
+      if (lParam != PRF_CLIENT) break;
+      self->tabPrint_.Print(window, g_tabProc, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+    case WM_NOTIFY:
+      break;  // what page controls send while they paint; the tab control looks the same
+    default:
+      self->tabPrint_.Forget();
   }
   return CallWindowProcA(g_tabProc, window, message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 
 #include "actions/form.h"
 #include "app/control_table.h"
+#include "app/print_copy.h"
 #include "platform/system.h"
 #include "platform/win32/win32_system.h"
 
@@ -51,6 +52,7 @@ class MainWindow final : public Form, public ProgressDisplay {
   HWND window_ = nullptr;
   HWND controls_[kControlCount] = {};
   HFONT songFont_ = nullptr;
+  PrintCopy tabPrint_;           // the tab control as its page controls draw it behind them
   bool busy_ = false;            // a handler is running
   bool actionRunning_ = false;   // a handler is working through its steps
   bool closeRequested_ = false;  // a close that waits for the handler to end
