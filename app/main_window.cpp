@@ -133,9 +133,9 @@ HFONT MainWindow::FontFor(const ControlSpec& spec) const {
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+// The first paint comes from the message loop, like any other.
 void MainWindow::Show(int showCommand) {
   ShowWindow(window_, showCommand);
-  UpdateWindow(window_);
 }
 
 void MainWindow::ShowPage(int page) {
