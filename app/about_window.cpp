@@ -164,25 +164,25 @@ bool AboutWindow::Create(HINSTANCE instance) {
   if (!window_) return false;
 
   for (int i = 0; i < kAboutControlCount; ++i) {
-    const AboutControl& spec = kAboutControls[i];
+    const AboutControl& row = kAboutControls[i];
     const int id = kFirstChildId + i;
-    if (spec.kind == Kind::kBrowser) {
+    if (row.kind == Kind::kBrowser) {
       // Without a browser, or without the page, the rest of the window works all the same.
-      const RECT place{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+      const RECT place{row.left, row.top, row.left + row.width, row.top + row.height};
       browser_.Create(window_, id, place, kAdvertisementPage);
       continue;
     }
-    const bool label = spec.kind != Kind::kPicture;
+    const bool label = row.kind != Kind::kPicture;
     // Transparent labels are painted after the controls beneath them and are
     // not cut out of the window's background.
-    const DWORD exStyle = spec.kind == Kind::kTransparentLabel ? WS_EX_TRANSPARENT : 0;
+    const DWORD exStyle = row.kind == Kind::kTransparentLabel ? WS_EX_TRANSPARENT : 0;
     HWND child = CreateWindowExA(
-        exStyle, "STATIC", spec.text, WS_CHILD | WS_VISIBLE | (label ? SS_OWNERDRAW : SS_LEFT),
-        spec.left, spec.top, spec.width, spec.height, window_,
+        exStyle, "STATIC", row.text, WS_CHILD | WS_VISIBLE | (label ? SS_OWNERDRAW : SS_LEFT),
+        row.left, row.top, row.width, row.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (!child) return false;
-    if (spec.fontHeight) {
-      fonts_[i] = CreateFontA(-spec.fontHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    if (row.fontHeight) {
+      fonts_[i] = CreateFontA(-row.fontHeight, 0, 0, 0, row.bold ? FW_BOLD : FW_NORMAL, FALSE,
                               FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
       SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i]), FALSE);
@@ -230,17 +230,17 @@ void AboutWindow::Destroy() {
 void AboutWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
   const int index = static_cast<int>(item.CtlID) - kFirstChildId;
   if (index < 0 || index >= kAboutControlCount) return;
-  const AboutControl& spec = kAboutControls[index];
+  const AboutControl& row = kAboutControls[index];
   char text[512];
   GetWindowTextA(item.hwndItem, text, sizeof text);
   HDC dc = item.hDC;
   RECT area = item.rcItem;
   const int saved = SaveDC(dc);
-  if (spec.kind == Kind::kLabel) FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (row.kind == Kind::kLabel) FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
   if (fonts_[index]) SelectObject(dc, fonts_[index]);
-  SetTextColor(dc, spec.colour);
-  const UINT layout = spec.layout == Layout::kWrapped ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+  SetTextColor(dc, row.colour);
+  const UINT layout = row.layout == Layout::kWrapped ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
   DrawTextA(dc, text, -1, &area, DT_LEFT | DT_NOPREFIX | layout);
   RestoreDC(dc, saved);
 }

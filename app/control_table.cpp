@@ -30,7 +30,7 @@ const char* const kPageTitles[kPageCount] = {"分辨率", "XP优化", "转资料
 
 const Handler kMainWindowCreated = MainWindowCreated;
 
-const ControlSpec kControls[kControlCount] = {
+const ControlRow kControls[kControlCount] = {
     {C::选择夹1, kTab, "", kBelow, 6, 8, 295, 144},
 
     // Page 0, 分辨率.

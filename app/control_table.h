@@ -23,7 +23,7 @@ enum Look : uint8_t {
 // Controls of a page are placed in the tab control; the others in the window.
 inline constexpr int kBelowTabs = -1;
 
-struct ControlSpec {
+struct ControlRow {
   Control id;
   ControlKind kind;
   const char* caption;
@@ -37,7 +37,7 @@ struct ControlSpec {
 inline constexpr int kControlCount = static_cast<int>(Control::kCount);
 // Control ids are the row number plus this; clear of IDOK and IDCANCEL, which dialog keys send.
 inline constexpr int kFirstControlId = 100;
-extern const ControlSpec kControls[kControlCount];
+extern const ControlRow kControls[kControlCount];
 
 inline constexpr int kPageCount = 6;
 extern const char* const kPageTitles[kPageCount];

@@ -16,7 +16,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 WNDPROC g_tabProc = nullptr;
 WNDPROC g_labelProc = nullptr;
 
-const ControlSpec& SpecOf(int id) {
+const ControlRow& RowOf(int id) {
   return kControls[id - kFirstControlId];
 }
 bool IsControlId(int id) {
@@ -92,19 +92,19 @@ bool MainWindow::Create(HINSTANCE instance) {
 bool MainWindow::CreateControls(HINSTANCE instance) {
   HWND tabs = nullptr;
   for (int i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = kControls[i];
-    const ClassAndStyle kind = WindowClassFor(spec.kind);
-    const bool onPage = spec.page != kBelowTabs;
+    const ControlRow& row = kControls[i];
+    const ClassAndStyle kind = WindowClassFor(row.kind);
+    const bool onPage = row.page != kBelowTabs;
     DWORD style = WS_CHILD | kind.style;
     if (!onPage) style |= WS_VISIBLE;
-    HWND child = CreateWindowExA(kind.exStyle, kind.className, spec.caption, style, spec.left,
-                                 spec.top, spec.width, spec.height, onPage ? tabs : window_,
+    HWND child = CreateWindowExA(kind.exStyle, kind.className, row.caption, style, row.left,
+                                 row.top, row.width, row.height, onPage ? tabs : window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
                                  instance, nullptr);
     if (!child) return false;
     controls_[i] = child;
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
-    if (spec.kind == ControlKind::kTab) {
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row)), FALSE);
+    if (row.kind == ControlKind::kTab) {
       tabs = child;
       // Narrow padding keeps all six tabs in one row with wider fonts too.
       SendMessageA(tabs, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
@@ -119,8 +119,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
       SetWindowLongPtrA(tabs, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
       g_tabProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabProc)));
-    } else if (spec.kind == ControlKind::kLabel &&
-               (spec.event != Event::kNone || (spec.look & kHandPointer))) {
+    } else if (row.kind == ControlKind::kLabel &&
+               (row.event != Event::kNone || (row.look & kHandPointer))) {
       g_labelProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelProc)));
     }
@@ -128,8 +128,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
   return true;
 }
 
-HFONT MainWindow::FontFor(const ControlSpec& spec) const {
-  if (spec.look & kSongFont) return songFont_;
+HFONT MainWindow::FontFor(const ControlRow& row) const {
+  if (row.look & kSongFont) return songFont_;
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -146,8 +146,8 @@ void MainWindow::ShowPage(int page) {
 }
 
 void MainWindow::Raise(Control control, Event event) {
-  const ControlSpec& spec = kControls[static_cast<int>(control)];
-  if (spec.event == event && spec.handler) RunHandler(spec.handler);
+  const ControlRow& row = kControls[static_cast<int>(control)];
+  if (row.event == event && row.handler) RunHandler(row.handler);
 }
 
 // One handler at a time: an event that arrives while one runs starts nothing,
@@ -176,7 +176,7 @@ void MainWindow::ShowProgress(const std::string& action, int step, int total) {
 }
 
 void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
-  const ControlSpec& spec = SpecOf(static_cast<int>(item.CtlID));
+  const ControlRow& row = RowOf(static_cast<int>(item.CtlID));
   char text[1024];
   GetWindowTextA(item.hwndItem, text, sizeof text);
   HDC dc = item.hDC;
@@ -185,16 +185,16 @@ void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) const {
   DrawThemeParentBackground(item.hwndItem, dc, &area);
   const int saved = SaveDC(dc);
   SetBkMode(dc, TRANSPARENT);
-  SelectObject(dc, FontFor(spec));
+  SelectObject(dc, FontFor(row));
   const UINT format =
-      DT_LEFT | DT_NOPREFIX | ((spec.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
-  if (spec.look & kEngraved) {
+      DT_LEFT | DT_NOPREFIX | ((row.look & kEngraved) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
+  if (row.look & kEngraved) {
     RECT raised = area;
     OffsetRect(&raised, -1, -1);
     SetTextColor(dc, RGB(255, 255, 255));
     DrawTextA(dc, text, -1, &raised, format);
   }
-  SetTextColor(dc, (spec.look & kBlueText) ? kBlue : GetSysColor(COLOR_BTNTEXT));
+  SetTextColor(dc, (row.look & kBlueText) ? kBlue : GetSysColor(COLOR_BTNTEXT));
   DrawTextA(dc, text, -1, &area, format);
   RestoreDC(dc, saved);
 }
@@ -227,7 +227,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       if (IsControlId(id) && HIWORD(wParam) == BN_CLICKED) {
-        Raise(SpecOf(id).id, Event::kClick);
+        Raise(RowOf(id).id, Event::kClick);
       }
       return 0;
     }
@@ -248,9 +248,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HWND control = reinterpret_cast<HWND>(lParam);
       const int id = GetDlgCtrlID(control);
       HDC dc = reinterpret_cast<HDC>(wParam);
-      if (IsControlId(id) && (SpecOf(id).look & kBlueText)) SetTextColor(dc, kBlue);
+      if (IsControlId(id) && (RowOf(id).look & kBlueText)) SetTextColor(dc, kBlue);
       SetBkMode(dc, TRANSPARENT);
-      if (IsControlId(id) && SpecOf(id).page != kBelowTabs) {
+      if (IsControlId(id) && RowOf(id).page != kBelowTabs) {
         // Page controls show the tab control's own background behind their text.
         DrawThemeParentBackground(control, dc, nullptr);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
@@ -316,14 +316,14 @@ LRESULT CALLBACK MainWindow::TabProc(HWND window, UINT message, WPARAM wParam, L
 LRESULT CALLBACK MainWindow::LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const int id = GetDlgCtrlID(window);
   if (IsControlId(id)) {
-    const ControlSpec& spec = SpecOf(id);
+    const ControlRow& row = RowOf(id);
     if (message == WM_NCHITTEST) return HTCLIENT;  // statics are transparent to the mouse otherwise
-    if (message == WM_SETCURSOR && (spec.look & kHandPointer)) {
+    if (message == WM_SETCURSOR && (row.look & kHandPointer)) {
       SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
       return TRUE;
     }
     if (message == WM_LBUTTONDOWN) {
-      if (MainWindow* self = InstanceOf(window)) self->Raise(spec.id, Event::kLeftButtonDown);
+      if (MainWindow* self = InstanceOf(window)) self->Raise(row.id, Event::kLeftButtonDown);
       return 0;
     }
   }

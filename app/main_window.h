@@ -45,7 +45,7 @@ class MainWindow final : public Form, public ProgressDisplay {
   void Raise(Control control, Event event);
   void RunHandler(Handler handler);
   void DrawLabel(const DRAWITEMSTRUCT& item) const;
-  HFONT FontFor(const ControlSpec& spec) const;
+  HFONT FontFor(const ControlRow& row) const;
   HWND Child(Control control) const { return controls_[static_cast<int>(control)]; }
 
   System& system_;

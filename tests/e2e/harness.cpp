@@ -334,8 +334,11 @@ int Program::CurrentPage() const {
   return static_cast<int>(SendMessageA(Get(kelvaro::Control::选择夹1), TCM_GETCURSEL, 0, 0));
 }
 
+// Sent, so a quick click has been handled when this returns; a handler that
+// opens a modal window or runs long is left to go on after half a second.
 void Program::Click(HWND control) {
-  PostMessageA(control, BM_CLICK, 0, 0);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, 500, &result);
 }
 
 void Program::PressLeftButton(HWND control) {

@@ -117,7 +117,8 @@ class Program {
   void SelectPage(int page);
   int CurrentPage() const;
 
-  // Acting as a user: posted, so a handler that opens a message box does not block the driver.
+  // Acting as a user. A click returns once it has been handled, or after half a
+  // second when its handler opens a modal window or runs long.
   void Click(HWND control);
   void Click(kelvaro::Control control) { Click(Get(control)); }
   void Click(const std::string& caption) { Click(ByCaption(caption)); }

@@ -41,25 +41,25 @@ E2E_CASE(main_window_opens_on_page_0_with_initial_states) {
            Strings({"分辨率", "XP优化", "转资料", "清系统", "小工具", "介绍"}));
   CHECK_EQ(program.CurrentPage(), 0);
   CHECK_EQ(program.Text(Control::编辑框1), std::string("D:\\Personal"));
-  for (const kelvaro::ControlSpec& spec : kControls) {
-    HWND control = program.Get(spec.id);
-    if (spec.kind == ControlKind::kCheck || spec.kind == ControlKind::kRadio) {
+  for (const kelvaro::ControlRow& row : kControls) {
+    HWND control = program.Get(row.id);
+    if (row.kind == ControlKind::kCheck || row.kind == ControlKind::kRadio) {
       CHECK(!program.IsChecked(control));
     }
-    if (spec.kind != ControlKind::kLabel && spec.kind != ControlKind::kEdit &&
-        spec.kind != ControlKind::kTab) {
-      CHECK_EQ(program.Text(control), std::string(spec.caption));
+    if (row.kind != ControlKind::kLabel && row.kind != ControlKind::kEdit &&
+        row.kind != ControlKind::kTab) {
+      CHECK_EQ(program.Text(control), std::string(row.caption));
     }
-    const bool shown = spec.page == kelvaro::kBelowTabs || spec.page == 0;
+    const bool shown = row.page == kelvaro::kBelowTabs || row.page == 0;
     if (IsWindowVisible(control) != shown) {
-      e2e::Fail(__FILE__, __LINE__, "visibility of " + e2e::Show(spec.caption));
+      e2e::Fail(__FILE__, __LINE__, "visibility of " + e2e::Show(row.caption));
     }
     RECT place;
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    if (place.left != spec.left || place.top != spec.top ||
-        place.right - place.left != spec.width || place.bottom - place.top != spec.height) {
-      e2e::Fail(__FILE__, __LINE__, "place of " + e2e::Show(spec.caption));
+    if (place.left != row.left || place.top != row.top || place.right - place.left != row.width ||
+        place.bottom - place.top != row.height) {
+      e2e::Fail(__FILE__, __LINE__, "place of " + e2e::Show(row.caption));
     }
   }
 }
@@ -95,11 +95,11 @@ E2E_CASE(main_window_switching_pages_keeps_every_state) {
   program.SetChecked(Control::选择框13, true);
   for (int page : {4, 5, 1, 0, 3, 2}) {
     program.SelectPage(page);
-    for (const kelvaro::ControlSpec& spec : kControls) {
-      if (spec.page == kelvaro::kBelowTabs) continue;
-      if (IsWindowVisible(program.Get(spec.id)) != (spec.page == page)) {
+    for (const kelvaro::ControlRow& row : kControls) {
+      if (row.page == kelvaro::kBelowTabs) continue;
+      if (IsWindowVisible(program.Get(row.id)) != (row.page == page)) {
         e2e::Fail(__FILE__, __LINE__,
-                  "page " + std::to_string(page) + " shows " + e2e::Show(spec.caption));
+                  "page " + std::to_string(page) + " shows " + e2e::Show(row.caption));
       }
     }
   }
@@ -150,10 +150,10 @@ E2E_CASE(main_window_close_button_and_alt_f4_end_the_program) {
 E2E_CASE(main_window_controls_without_an_action_do_nothing) {
   // Buttons whose action is not bound yet must neither crash nor show anything.
   e2e::Program program = e2e::Program::Launch();
-  for (const kelvaro::ControlSpec& spec : kControls) {
-    if (spec.handler || spec.kind != ControlKind::kButton) continue;
-    if (spec.page != kelvaro::kBelowTabs) program.SelectPage(spec.page);
-    program.Click(spec.id);
+  for (const kelvaro::ControlRow& row : kControls) {
+    if (row.handler || row.kind != ControlKind::kButton) continue;
+    if (row.page != kelvaro::kBelowTabs) program.SelectPage(row.page);
+    program.Click(row.id);
     CHECK(program.Answers());
   }
   CHECK(program.Running());

@@ -197,15 +197,15 @@ TEST(SelectAllCleaningItems, GivesTheSixBoxesItsStateAndLeavesItAlone) {
 
 TEST(SelectAllCleaningItems, OnlyTheButtonAndSelectAllHaveHandlersOnThePage) {
   // An item box with a handler of its own could change 全选 behind the user's back.
-  for (const ControlSpec& spec : kControls) {
-    if (spec.page != 3) continue;
-    SCOPED_TRACE(spec.caption);
-    if (spec.id == C::按钮9) {
-      EXPECT_EQ(spec.handler, &CleanSystem);
-    } else if (spec.id == C::选择框17) {
-      EXPECT_EQ(spec.handler, &SelectAllCleaningItems);
+  for (const ControlRow& row : kControls) {
+    if (row.page != 3) continue;
+    SCOPED_TRACE(row.caption);
+    if (row.id == C::按钮9) {
+      EXPECT_EQ(row.handler, &CleanSystem);
+    } else if (row.id == C::选择框17) {
+      EXPECT_EQ(row.handler, &SelectAllCleaningItems);
     } else {
-      EXPECT_EQ(spec.handler, nullptr);
+      EXPECT_EQ(row.handler, nullptr);
     }
   }
 }

@@ -34,13 +34,13 @@ constexpr LinkCase kLinkCases[] = {
 
 TEST(ContactLinks, EachControlOpensExactlyItsTarget) {
   for (const LinkCase& link : kLinkCases) {
-    const ControlSpec& spec = kControls[static_cast<int>(link.control)];
-    SCOPED_TRACE(spec.caption);
-    EXPECT_EQ(spec.event, link.event);
-    ASSERT_NE(spec.handler, nullptr);
+    const ControlRow& row = kControls[static_cast<int>(link.control)];
+    SCOPED_TRACE(row.caption);
+    EXPECT_EQ(row.event, link.event);
+    ASSERT_NE(row.handler, nullptr);
     FakeSystem system;
     FakeForm form;
-    spec.handler(system, form);
+    row.handler(system, form);
     EXPECT_EQ(system.calls, std::vector{Url(link.target)});
     EXPECT_TRUE(system.progress.empty());
   }

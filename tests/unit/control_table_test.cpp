@@ -17,26 +17,26 @@ TEST(ControlTable, RowsFollowTheControlOrderOncePerControl) {
 
 TEST(ControlTable, PagesAndPlacesAreSane) {
   int tabs = 0;
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind == ControlKind::kTab) ++tabs;
-    EXPECT_GE(spec.page, kBelowTabs);
-    EXPECT_LT(spec.page, kPageCount);
-    EXPECT_GT(spec.width, 0);
-    EXPECT_GT(spec.height, 0);
-    if (spec.page != kBelowTabs) {
+  for (const ControlRow& row : kControls) {
+    if (row.kind == ControlKind::kTab) ++tabs;
+    EXPECT_GE(row.page, kBelowTabs);
+    EXPECT_LT(row.page, kPageCount);
+    EXPECT_GT(row.width, 0);
+    EXPECT_GT(row.height, 0);
+    if (row.page != kBelowTabs) {
       // Page controls lie inside the tab control (295 × 144).
-      EXPECT_LE(spec.left + spec.width, 295) << spec.caption;
-      EXPECT_LE(spec.top + spec.height, 144) << spec.caption;
+      EXPECT_LE(row.left + row.width, 295) << row.caption;
+      EXPECT_LE(row.top + row.height, 144) << row.caption;
     }
     // Only buttons, check boxes and labels raise events.
-    if (spec.event == Event::kClick) {
-      EXPECT_TRUE(spec.kind == ControlKind::kButton || spec.kind == ControlKind::kCheck);
+    if (row.event == Event::kClick) {
+      EXPECT_TRUE(row.kind == ControlKind::kButton || row.kind == ControlKind::kCheck);
     }
-    if (spec.event == Event::kLeftButtonDown) {
-      EXPECT_EQ(spec.kind, ControlKind::kLabel);
+    if (row.event == Event::kLeftButtonDown) {
+      EXPECT_EQ(row.kind, ControlKind::kLabel);
     }
-    if (spec.handler) {
-      EXPECT_NE(spec.event, Event::kNone) << spec.caption;
+    if (row.handler) {
+      EXPECT_NE(row.event, Event::kNone) << row.caption;
     }
   }
   EXPECT_EQ(tabs, 1);
@@ -47,12 +47,12 @@ TEST(ControlTable, CaptionsAreUniqueAmongButtonsBelowAndOnEachPage) {
   // control) no two controls of one kind may share one. 执行 is the exception
   // the window has on page 1.
   std::set<std::string> seen;
-  for (const ControlSpec& spec : kControls) {
-    if (std::string(spec.caption).empty() || spec.kind == ControlKind::kTab) continue;
-    const std::string key = std::to_string(spec.page) + "/" +
-                            std::to_string(static_cast<int>(spec.kind)) + "/" + spec.caption;
-    if (spec.id == Control::按钮7) continue;  // the second 执行
-    EXPECT_TRUE(seen.insert(key).second) << spec.caption;
+  for (const ControlRow& row : kControls) {
+    if (std::string(row.caption).empty() || row.kind == ControlKind::kTab) continue;
+    const std::string key = std::to_string(row.page) + "/" +
+                            std::to_string(static_cast<int>(row.kind)) + "/" + row.caption;
+    if (row.id == Control::按钮7) continue;  // the second 执行
+    EXPECT_TRUE(seen.insert(key).second) << row.caption;
   }
 }
 

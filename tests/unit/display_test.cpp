@@ -67,7 +67,7 @@ TEST(DisplayStatus, IsFilledWhenTheWindowIsCreatedAndSetsTheButtonsHandler) {
   EXPECT_EQ(form.texts[Control::标签2], kDesktopStatus);
   EXPECT_TRUE(system.calls.empty());
 
-  const ControlSpec& button = kControls[static_cast<int>(Control::按钮1)];
+  const ControlRow& button = kControls[static_cast<int>(Control::按钮1)];
   EXPECT_EQ(button.event, Event::kClick);
   EXPECT_EQ(button.handler, &SetResolutionPreset);
 }

@@ -15,7 +15,7 @@ namespace {
 
 using namespace testing;
 
-const ControlSpec& RowOf(Control id) {
+const ControlRow& RowOf(Control id) {
   return kControls[static_cast<int>(id)];
 }
 
