@@ -3,6 +3,11 @@
 
 namespace kelvaro {
 
+std::string CommandEnding(const std::string& program, const CommandResult& result) {
+  if (!result.started) return "无法运行 " + program;
+  return program + " 退出码 " + Decimal(result.exitCode);
+}
+
 std::string Outcome::Text(const std::string& success, const std::string& heading) const {
   std::string text = failed() ? heading : success;
   if (failed()) {

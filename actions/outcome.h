@@ -9,6 +9,10 @@
 
 namespace kelvaro {
 
+// How a command that did not succeed ended, for the list of failed steps:
+// "无法运行 sc" or "sc 退出码 5".
+std::string CommandEnding(const std::string& program, const CommandResult& result);
+
 class Outcome {
  public:
   // A step that did not succeed, described so the user can tell which.

@@ -15,27 +15,15 @@
 
 #include "actions/services/service_profile.h"
 
+#include "bench/timing.h"
+
 namespace {
+
+using bench::Median;
+using bench::Now;
 
 constexpr char kFolder[] = "C:\\kelvaro";
 constexpr char kBatch[] = "C:\\kelvaro\\bench-minimal.cmd";
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 std::vector<std::string> MinimalLines() {
   std::vector<std::string> lines;

@@ -10,10 +10,8 @@ constexpr int64_t kNotStarted = -1;
 
 // Why a command failed, as the list of failed steps says it.
 std::string Because(const std::string& program, const CommandResult& result) {
-  if (!result.started) return "（无法运行 " + program + "）";
-  std::string reason = "（" + program + " 退出码 " + Decimal(result.exitCode);
-  if (result.exitCode == kAccessDenied) reason += "：拒绝访问";
-  return reason + "）";
+  const bool denied = result.started && result.exitCode == kAccessDenied;
+  return "（" + CommandEnding(program, result) + (denied ? "：拒绝访问" : "") + "）";
 }
 
 // The one line that stands for every failure when they share a cause.

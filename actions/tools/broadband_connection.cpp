@@ -7,7 +7,6 @@
 #include "actions/tools/connection_values.h"
 #include "actions/tools/phone_book.h"
 #include "actions/tools/tools_page.h"
-#include "platform/decimal.h"
 
 namespace kelvaro {
 namespace {
@@ -27,8 +26,7 @@ constexpr ServiceCommand kServiceCommands[] = {
 
 std::string Because(const CommandResult& result, const char* line) {
   const std::string program(line, std::string(line).find(' '));
-  if (!result.started) return "（无法运行 " + program + "）";
-  return "（" + program + " 退出码 " + Decimal(result.exitCode) + "）";
+  return "（" + CommandEnding(program, result) + "）";
 }
 
 // Adds the entry to the all-users phone book, keeping any other connections.
